@@ -1,0 +1,13 @@
+// Browsers backed by the milden-browser helper process.
+#pragma once
+
+#include <memory>
+
+#include "browser_object.h"
+
+namespace milden {
+
+// The factory the program uses for its web links.
+std::unique_ptr<BrowserFactory> CreateProcessBrowserFactory();
+
+}  // namespace milden
