@@ -6,3 +6,9 @@ if(MILDEN_SANITIZE)
     -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
   target_link_options(milden_warnings INTERFACE -fsanitize=address,undefined)
 endif()
+if(MILDEN_FUZZ)
+  # Coverage feedback and sanitizers in every library the fuzzers link, not only in the targets.
+  target_compile_options(milden_warnings INTERFACE
+    -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  target_link_options(milden_warnings INTERFACE -fsanitize=address,undefined)
+endif()

@@ -133,7 +133,8 @@ TEST(LoadDataFile, FifoAndDeviceLoadNothingAndReturn) {
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     LookupTables t;
     LoadDataFile(t, fifo);  // would block forever if opened for reading
-    LoadDataFile(t, "/dev/zero");
+    LoadDataFile(t, "/dev/zero");   // would never end
+    LoadDataFile(t, "/dev/urandom");
     EXPECT_EQ(LoadedFlagCount(t), 0);
 }
 

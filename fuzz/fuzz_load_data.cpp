@@ -1,0 +1,29 @@
+// Fuzz target: the loader on arbitrary bytes, then the invariants of what it built.
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string_view>
+
+#include "cp932.h"
+#include "invariants.h"
+#include "lookup_tables.h"
+
+namespace {
+
+void Require(const std::string& problem) {
+    if (problem.empty()) return;
+    std::fprintf(stderr, "invariant broken: %s\n", problem.c_str());
+    std::abort();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    milden::LookupTables tables;
+    milden::LoadDataBytes(tables, bytes);
+    Require(milden::fuzz::CheckLoadedTables(tables, milden::DecodeCp932(bytes)));
+    milden::ReleaseLoadedLists(tables);
+    Require(milden::fuzz::CheckReleased(tables));
+    return 0;
+}
