@@ -1,0 +1,69 @@
+// Turns the carrier prefixes into what the data file holds for one range: a cell code for every
+// three-digit block, exception entries where a three-digit block is split by its fourth digit,
+// and the operator list the codes point into.
+#pragma once
+
+#include <array>
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "carrier_source.h"
+
+namespace milden::datagen {
+
+// What the data file format fixes for a range.
+struct RangeSpec {
+    std::string_view label;          // "090"
+    std::string_view sourcePrefix;   // the range in the carrier data: "90"
+    int tableIndexCount;             // first digits the prefix table holds: 0 .. count-1
+    std::string_view exceptionMark;  // cell code that defers to the exception list
+    std::string_view unknownMark;    // cell code that answers "no carrier"
+    std::string_view operatorKey;    // section header items
+    std::string_view prefixKey;
+    std::string_view exceptionKey;
+};
+
+// 090, 080 and 070, in that order.
+const std::array<RangeSpec, 3>& Ranges();
+
+// A national number has this many digits after its leading 0; no prefix can be longer.
+inline constexpr std::size_t kNationalDigits = 10;
+
+// The holder of every number starting with prefix (digits after the leading 0): the carrier of
+// the longest matching source prefix, "" when none matches.
+std::string LongestMatch(const CarrierPrefixes& prefixes, std::string_view number);
+
+// The holders of a block: one carrier ("" for none) when the source does not split the block;
+// otherwise its two largest holders by count of numbers, larger first, ties in operator-list
+// order with "" last. Throws for an unknown carrier or a prefix longer than a national number.
+std::vector<std::string> BlockHolders(const CarrierPrefixes& prefixes, std::string_view block);
+
+struct ExceptionLine {
+    std::string number;  // the four digits after the range
+    std::string code;
+};
+
+struct RangePlan {
+    const RangeSpec* range = nullptr;
+    // Operator slots by code: slot g*10+i is code "gi"; "" marks a slot kept free because its code
+    // is a special mark of the range. Names are UTF-8.
+    std::vector<std::string> slots;
+    // Cell codes indexed first*100 + second*10 + third, for tableIndexCount*100 cells.
+    std::vector<std::string> cells;
+    std::vector<ExceptionLine> exceptions;  // in number order
+    // Four-digit blocks by holder label (Japanese name, two names joined by " / ", or
+    // kNoCarrierText): inside the prefix table, and beyond it where the source names a holder.
+    std::map<std::string, int> blocks;
+    std::map<std::string, int> droppedBlocks;
+    int splitBlocks = 0;                       // four-digit blocks given a two-operator code
+};
+
+// Plans one range. Throws std::runtime_error for a carrier name it does not know.
+RangePlan PlanRange(const RangeSpec& range, const CarrierPrefixes& prefixes);
+
+// Source prefixes that cover none of the three ranges (such as 060 numbers), in order.
+std::vector<std::string> PrefixesOutsideRanges(const CarrierPrefixes& prefixes);
+
+}  // namespace milden::datagen
