@@ -4,9 +4,7 @@
 #include <iostream>
 #include <stdexcept>
 
-#include "block_plan.h"
-#include "carrier_source.h"
-#include "data_file_writer.h"
+#include "make_data.h"
 
 namespace {
 
@@ -33,21 +31,18 @@ int main(int argc, char** argv) {
     }
     namespace dg = milden::datagen;
     try {
-        const dg::CarrierPrefixes prefixes = dg::ReadCarrierPrefixes(argv[1]);
         const dg::SourcePackage package = dg::ReadSourcePackage(argv[1]);
-        std::vector<dg::RangePlan> plans;
-        for (const dg::RangeSpec& range : dg::Ranges()) plans.push_back(dg::PlanRange(range, prefixes));
-        const dg::SourceNotes notes{prefixes.size(), dg::PrefixesOutsideRanges(prefixes)};
-        const std::string bytes = dg::EncodeCp932(dg::DataFileText(plans, package, notes));
+        const dg::GeneratedDataFile file = dg::MakeDataFileFromPackage(argv[1]);
+        const std::string& bytes = file.bytes;
 
         std::ofstream out(argv[2], std::ios::binary | std::ios::trunc);
         out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         out.close();
         if (!out) throw std::runtime_error(std::string(argv[2]) + ": cannot be written");
 
-        std::cout << "read " << prefixes.size() << " prefixes from " << package.name << " " << package.version
-                  << " (" << notes.prefixesOutsideRanges.size() << " outside 090/080/070, not used)\n";
-        for (const dg::RangePlan& plan : plans) Report(plan);
+        std::cout << "read " << file.notes.prefixCount << " prefixes from " << package.name << " " << package.version
+                  << " (" << file.notes.prefixesOutsideRanges.size() << " outside 090/080/070, not used)\n";
+        for (const dg::RangePlan& plan : file.plans) Report(plan);
         std::cout << "wrote " << bytes.size() << " bytes to " << argv[2] << "\n";
     } catch (const std::exception& e) {
         std::cerr << "milden-make-data: " << e.what() << "\n";
