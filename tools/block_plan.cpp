@@ -118,7 +118,7 @@ RangePlan PlanRange(const RangeSpec& range, const CarrierPrefixes& prefixes) {
         const bool inTable = n / 1000 < range.tableIndexCount;
         if (inTable) {
             plan.blocks[Label(h)]++;
-            if (h.size() == 2) plan.splitBlocks++;
+            if (h.size() == 2) plan.splitBlocks.push_back(FourDigits(n));
         } else if (h != std::vector<std::string>{""}) {
             plan.droppedBlocks[Label(h)]++;
         }

@@ -57,7 +57,9 @@ struct RangePlan {
     // kNoCarrierText): inside the prefix table, and beyond it where the source names a holder.
     std::map<std::string, int> blocks;
     std::map<std::string, int> droppedBlocks;
-    int splitBlocks = 0;                       // four-digit blocks given a two-operator code
+    // Four-digit blocks (inside the table) that the source splits below four digits: they get the
+    // two-operator code of their two largest holders, which cannot say who holds which numbers.
+    std::vector<std::string> splitBlocks;
 };
 
 // Plans one range. Throws std::runtime_error for a carrier name it does not know.

@@ -66,7 +66,8 @@ void Header(Text& t, const std::vector<RangePlan>& plans, const SourcePackage& p
     t.Comment("Operator slot 00 holds the text " + std::string(kNoCarrierText) + " so that an exception entry");
     t.Comment("for a block without a holder answers just like the unknown mark.");
     t.Comment("");
-    t.Comment("Not expressible in this format: the prefix tables stop at 080-5999 and 070-6999.");
+    t.Comment("Not expressible in this format: the prefix tables stop at 080-5999 and 070-6999;");
+    t.Comment("a cell or exception names at most two operators.");
     for (const RangePlan& plan : plans) {
         int dropped = 0;
         for (const auto& [label, count] : plan.droppedBlocks) dropped += count;
@@ -74,6 +75,13 @@ void Header(Text& t, const std::vector<RangePlan>& plans, const SourcePackage& p
         t.Comment("  " + std::string(plan.range->label) + ": " + std::to_string(dropped) +
                   " four-digit blocks after " + LastTableBlock(plan) + " have a holder in the source (" +
                   Counts(plan.droppedBlocks) + ") and answer " + std::string(kNoCarrierText) + ".");
+    }
+    for (const RangePlan& plan : plans) {
+        if (plan.splitBlocks.empty()) continue;
+        std::string list;
+        for (const std::string& block : plan.splitBlocks) list += " " + std::string(plan.range->label) + "-" + block;
+        t.Comment("  " + std::string(plan.range->label) + ": blocks that the source splits below four digits name");
+        t.Comment("  their two largest holders without saying which numbers each holds:" + list + ".");
     }
     if (!notes.prefixesOutsideRanges.empty()) {
         std::string list;

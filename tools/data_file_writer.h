@@ -1,6 +1,7 @@
 // Writes the planned ranges as the text of sorvane.dat, and encodes it for the file.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>

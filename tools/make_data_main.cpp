@@ -11,7 +11,7 @@ namespace {
 void Report(const milden::datagen::RangePlan& plan) {
     std::cout << plan.range->label << ":";
     for (const auto& [label, count] : plan.blocks) std::cout << " " << label << " " << count << ";";
-    std::cout << " exception entries " << plan.exceptions.size() << "; two-operator blocks " << plan.splitBlocks << "\n";
+    std::cout << " exception entries " << plan.exceptions.size() << "; two-operator blocks " << plan.splitBlocks.size() << "\n";
     int dropped = 0;
     for (const auto& [label, count] : plan.droppedBlocks) dropped += count;
     if (dropped > 0) {

@@ -151,8 +151,8 @@ TEST(EncodeCp932, RefusesTextTheCodePageLacks) {
     EXPECT_THROW(datagen::EncodeCp932("Ａ☃"), std::runtime_error);
 }
 
-TEST(DataFileText, IsTheSameForTheSameInputAndHasOnlyCrLfLineEnds) {
-    const CarrierPrefixes prefixes{{"901", "KDDI"}, {"901234", "Softbank"}, {"60100", "Softbank"}};
+TEST(DataFileText, IsTheSameForTheSameInputHasOnlyCrLfLineEndsAndNamesWhatItCannotHold) {
+    const CarrierPrefixes prefixes{{"901", "KDDI"}, {"9012345", "Softbank"}, {"60100", "Softbank"}};
     const std::string first = datagen::MakeDataFile(prefixes, kPackage).bytes;
     EXPECT_EQ(first, datagen::MakeDataFile(prefixes, kPackage).bytes);
     for (std::size_t i = 0; i < first.size(); ++i) {
@@ -165,6 +165,7 @@ TEST(DataFileText, IsTheSameForTheSameInputAndHasOnlyCrLfLineEnds) {
     EXPECT_TRUE(first.ends_with("}\r\n"));
     EXPECT_NE(first.find("example-carrier-data 1.2.3 (MIT licence)"), std::string::npos);
     EXPECT_NE(first.find("not used: 060100."), std::string::npos);
+    EXPECT_NE(first.find("which numbers each holds: 090-1234."), std::string::npos);
 }
 
 }  // namespace
