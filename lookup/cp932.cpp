@@ -1,9 +1,12 @@
 #include "cp932.h"
 
+#include <array>
 #include <bit>
 #include <cerrno>
 #include <cstring>
 #include <iconv.h>
+#include <memory>
+#include <optional>
 
 namespace milden {
 namespace {
@@ -28,29 +31,69 @@ private:
     iconv_t cd_;
 };
 
-}  // namespace
-
-std::u16string DecodeCp932(std::string_view bytes) {
-    // Every byte yields at most one UTF-16 unit, so the output never needs to grow.
-    std::u16string out(bytes.size(), u'\0');
-    Cp932Converter converter;
-    if (!converter.ok()) {
-        // Without the converter only ASCII can be trusted.
-        for (std::size_t i = 0; i < bytes.size(); ++i) {
-            const auto b = static_cast<unsigned char>(bytes[i]);
-            out[i] = b < 0x80 ? static_cast<char16_t>(b) : u'\uFFFD';
-        }
-        return out;
-    }
+// The one UTF-16 unit iconv makes of bytes that it reads whole as one character, else nothing.
+std::optional<char16_t> IconvCharacter(iconv_t cd, std::string_view bytes) {
     char* in = const_cast<char*>(bytes.data());
     std::size_t inLeft = bytes.size();
-    char* outPtr = reinterpret_cast<char*>(out.data());
-    std::size_t outLeft = out.size() * sizeof(char16_t);
+    char16_t units[2];
+    char* out = reinterpret_cast<char*>(units);
+    std::size_t outLeft = sizeof units;
+    const bool ok = iconv(cd, &in, &inLeft, &out, &outLeft) != static_cast<std::size_t>(-1) && inLeft == 0 &&
+                    outLeft == sizeof units - sizeof(char16_t);
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    return ok ? std::optional<char16_t>(units[0]) : std::nullopt;
+}
+
+// What iconv makes of each non-ASCII byte and each two-byte character of code page 932, asked
+// once per process (about half a millisecond): decoding then costs a table read per character
+// instead of an iconv pass. 0 marks what iconv does not read as one character; the decoder hands
+// such bytes to iconv itself, so errors come out exactly as iconv gives them.
+class Cp932Table {
+public:
+    Cp932Table() {
+        const Cp932Converter converter;
+        ok_ = converter.ok();
+        if (!ok_) return;
+        for (int b = 0x80; b <= 0xFF; ++b) {
+            if (IsLeadByte(static_cast<unsigned char>(b))) continue;
+            const char single = static_cast<char>(b);
+            single_[b - 0x80] = IconvCharacter(converter.get(), std::string_view(&single, 1)).value_or(0);
+        }
+        // Trail bytes of code page 932 lie in 0x40 to 0xFC; other pairs go to iconv when met.
+        for (int lead = 0x81; lead <= 0xFC; ++lead) {
+            if (!IsLeadByte(static_cast<unsigned char>(lead))) continue;
+            for (int trail = 0x40; trail <= 0xFC; ++trail) {
+                const char pair[2] = {static_cast<char>(lead), static_cast<char>(trail)};
+                pairs_[lead - 0x80][trail] = IconvCharacter(converter.get(), std::string_view(pair, 2)).value_or(0);
+            }
+        }
+    }
+    bool ok() const { return ok_; }
+    char16_t Single(unsigned char b) const { return single_[b - 0x80]; }
+    char16_t Pair(unsigned char lead, unsigned char trail) const { return pairs_[lead - 0x80][trail]; }
+
+private:
+    bool ok_ = false;
+    std::array<char16_t, 128> single_{};
+    std::array<std::array<char16_t, 256>, 128> pairs_{};
+};
+
+const Cp932Table& Table() {
+    static const Cp932Table table;
+    return table;
+}
+
+// Decodes bytes that start and end on character boundaries with iconv. Invalid or truncated
+// sequences become one U+FFFD for the lead byte and its trail byte (a trail byte in the ASCII
+// range is kept, so "," and line ends are never swallowed).
+void DecodeWithIconv(iconv_t cd, std::string_view bytes, char16_t*& out) {
+    char* in = const_cast<char*>(bytes.data());
+    std::size_t inLeft = bytes.size();
+    char* outPtr = reinterpret_cast<char*>(out);
+    std::size_t outLeft = bytes.size() * sizeof(char16_t);
     while (inLeft > 0) {
-        if (iconv(converter.get(), &in, &inLeft, &outPtr, &outLeft) != static_cast<std::size_t>(-1)) break;
+        if (iconv(cd, &in, &inLeft, &outPtr, &outLeft) != static_cast<std::size_t>(-1)) break;
         if (errno != EILSEQ && errno != EINVAL) break;  // E2BIG cannot happen: one unit per byte
-        // An invalid or truncated sequence: one U+FFFD for the lead byte and its trail byte (a
-        // trail byte in the ASCII range is kept, so "," and line ends are never swallowed).
         const auto lead = static_cast<unsigned char>(in[0]);
         std::size_t skip = 1;
         if (IsLeadByte(lead) && inLeft >= 2 && static_cast<unsigned char>(in[1]) >= 0x80) skip = 2;
@@ -60,9 +103,48 @@ std::u16string DecodeCp932(std::string_view bytes) {
         outLeft -= sizeof replacement;
         in += skip;
         inLeft -= skip;
-        iconv(converter.get(), nullptr, nullptr, nullptr, nullptr);
+        iconv(cd, nullptr, nullptr, nullptr, nullptr);
     }
-    out.resize(out.size() - outLeft / sizeof(char16_t));
+    out = reinterpret_cast<char16_t*>(outPtr);
+}
+
+}  // namespace
+
+std::u16string DecodeCp932(std::string_view bytes) {
+    // Every byte yields at most one UTF-16 unit, so the output never needs to grow.
+    std::u16string out(bytes.size(), u'\0');
+    const Cp932Table& table = Table();
+    if (!table.ok()) {
+        // Without the converter only ASCII can be trusted.
+        for (std::size_t i = 0; i < bytes.size(); ++i) {
+            const auto b = static_cast<unsigned char>(bytes[i]);
+            out[i] = b < 0x80 ? static_cast<char16_t>(b) : u'\uFFFD';
+        }
+        return out;
+    }
+    std::unique_ptr<Cp932Converter> converter;  // opened only for bytes the table does not know
+    char16_t* o = out.data();
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        if (b < 0x80) {
+            *o++ = b;  // code page 932 keeps ASCII as it is
+            ++i;
+            continue;
+        }
+        const bool twoBytes = IsLeadByte(b) && i + 1 < bytes.size();
+        const char16_t known = twoBytes ? table.Pair(b, static_cast<unsigned char>(bytes[i + 1]))
+                                        : IsLeadByte(b) ? char16_t{0} : table.Single(b);
+        const std::size_t length = twoBytes ? 2 : 1;
+        if (known != 0) {
+            *o++ = known;
+        } else {
+            if (!converter) converter = std::make_unique<Cp932Converter>();
+            DecodeWithIconv(converter->get(), bytes.substr(i, length), o);
+        }
+        i += length;
+    }
+    out.resize(static_cast<std::size_t>(o - out.data()));
     return out;
 }
 

@@ -1,0 +1,123 @@
+// Load throughput of the data-file reader against its floor, and the load of the bundled file.
+#include <benchmark/benchmark.h>
+
+#include <fcntl.h>
+#include <iconv.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <array>
+#include <bit>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+
+#include "lookup_tables.h"
+#include "synthetic_data.h"
+
+namespace milden::bench {
+namespace {
+
+constexpr std::size_t kSyntheticBytes = std::size_t{64} << 20;
+
+// The synthetic file, written once to a temporary directory that goes away at exit.
+class SyntheticFile {
+public:
+    SyntheticFile() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "milden-bench-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+        dir_ = pattern;
+        path_ = (dir_ / "sorvane.dat").string();
+        const std::string bytes = MakeSyntheticDataFile(kSyntheticBytes);
+        size_ = bytes.size();
+        std::ofstream(path_, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    }
+    ~SyntheticFile() {
+        std::error_code ec;
+        std::filesystem::remove_all(dir_, ec);
+    }
+    const std::string& path() const { return path_; }
+    std::size_t size() const { return size_; }
+
+private:
+    std::filesystem::path dir_;
+    std::string path_;
+    std::size_t size_ = 0;
+};
+
+const SyntheticFile& Synthetic() {
+    static const SyntheticFile file;
+    return file;
+}
+
+// Reads a file whole in 64 KiB reads, as the loader does.
+std::string ReadFile(const std::string& path) {
+    std::string bytes;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return bytes;
+    bytes.reserve(static_cast<std::size_t>(std::filesystem::file_size(path)));
+    std::array<char, 1 << 16> chunk;
+    for (ssize_t n; (n = ::read(fd, chunk.data(), chunk.size())) > 0;) bytes.append(chunk.data(), static_cast<std::size_t>(n));
+    ::close(fd);
+    return bytes;
+}
+
+void LoadSyntheticFile(benchmark::State& state) {
+    const SyntheticFile& file = Synthetic();
+    for (auto _ : state) {
+        auto tables = std::make_unique<LookupTables>();
+        ClearLoadedFlags(*tables);
+        LoadDataFile(*tables, file.path());
+        benchmark::DoNotOptimize(tables->ExceptionList090.size());
+        state.PauseTiming();  // freeing the tables is not part of the load
+        tables.reset();
+        state.ResumeTiming();
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * file.size()));
+}
+BENCHMARK(LoadSyntheticFile)->Name("load/synthetic_64MB")->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The whole text decoded from code page 932 to UTF-16 by one iconv call (the file is valid).
+std::u16string IconvDecode(iconv_t cd, const std::string& bytes) {
+    std::u16string text(bytes.size(), u'\0');
+    char* in = const_cast<char*>(bytes.data());
+    std::size_t inLeft = bytes.size();
+    char* out = reinterpret_cast<char*>(text.data());
+    std::size_t outLeft = text.size() * sizeof(char16_t);
+    iconv(cd, &in, &inLeft, &out, &outLeft);
+    text.resize(text.size() - outLeft / sizeof(char16_t));
+    return text;
+}
+
+// The floor: the same bytes read the same way and decoded from code page 932 with iconv,
+// nothing else.
+void ReadAndDecodeSyntheticFile(benchmark::State& state) {
+    const SyntheticFile& file = Synthetic();
+    iconv_t cd = iconv_open(std::endian::native == std::endian::little ? "UTF-16LE" : "UTF-16BE", "CP932");
+    for (auto _ : state) {
+        const std::u16string text = IconvDecode(cd, ReadFile(file.path()));
+        benchmark::DoNotOptimize(text.data());
+    }
+    iconv_close(cd);
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * file.size()));
+}
+BENCHMARK(ReadAndDecodeSyntheticFile)->Name("floor/read_decode_64MB")->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void LoadBundledFromMemory(benchmark::State& state) {
+    std::string bytes = ReadFile(MILDEN_BUNDLED_DATA_FILE);
+    const bool bundled = !bytes.empty();
+    if (!bundled) bytes = MakeBundledLikeDataFile();
+    state.SetLabel(bundled ? "data/sorvane.dat" : "generated stand-in: data/sorvane.dat is missing");
+    for (auto _ : state) {
+        LookupTables tables;
+        ClearLoadedFlags(tables);
+        LoadDataBytes(tables, bytes);
+        benchmark::DoNotOptimize(tables.OperatorList090.size());
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes.size()));
+}
+BENCHMARK(LoadBundledFromMemory)->Name("load/bundled_from_memory")->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace milden::bench

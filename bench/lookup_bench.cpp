@@ -1,0 +1,124 @@
+// LookupNumber over every four-digit text of the three ranges, and the exception search at its worst.
+#include <benchmark/benchmark.h>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "lookup_number.h"
+#include "lookup_tables.h"
+#include "synthetic_data.h"
+
+namespace milden::bench {
+namespace {
+
+// Counts the boxes and the characters shown, so the message text is built and not optimised away.
+class CountingBoxes : public MessageBoxService {
+public:
+    void ShowMessage(std::u16string_view prompt, BoxStyle, std::optional<std::u16string_view>) override {
+        ++boxes;
+        characters += prompt.size();
+    }
+    std::size_t boxes = 0;
+    std::size_t characters = 0;
+};
+
+class FixedRange : public RangeOptions {
+public:
+    explicit FixedRange(int index) : index_(index) {}
+    bool IsSelected(int index) const override { return index == index_; }
+
+private:
+    int index_;
+};
+
+std::u16string FourDigits(int n) {
+    return {static_cast<char16_t>(u'0' + n / 1000), static_cast<char16_t>(u'0' + n / 100 % 10),
+            static_cast<char16_t>(u'0' + n / 10 % 10), static_cast<char16_t>(u'0' + n % 10)};
+}
+
+const LookupTables& BundledTables(bool& bundled) {
+    static bool wasBundled = false;
+    static const LookupTables tables = [] {
+        LookupTables t;
+        ClearLoadedFlags(t);
+        LoadDataFile(t, MILDEN_BUNDLED_DATA_FILE);
+        wasBundled = t.OperatorList090Loaded;
+        if (!wasBundled) LoadDataBytes(t, MakeBundledLikeDataFile());
+        return t;
+    }();
+    bundled = wasBundled;
+    return tables;
+}
+
+struct Lookup {
+    int range;
+    std::u16string text;
+};
+
+// Every text whose first digit lies within its range's prefix table: 10,000 for 090, 6,000 for
+// 080 and 7,000 for 070.
+std::vector<Lookup> AllTexts() {
+    std::vector<Lookup> all;
+    constexpr std::array<int, 3> kFirstDigits = {10, 6, 7};
+    for (int range = 0; range < 3; ++range) {
+        for (int n = 0; n < kFirstDigits[range] * 1000; ++n) all.push_back({range, FourDigits(n)});
+    }
+    return all;
+}
+
+void LookupEveryText(benchmark::State& state) {
+    bool bundled = false;
+    const LookupTables& tables = BundledTables(bundled);
+    state.SetLabel(bundled ? "data/sorvane.dat" : "generated stand-in: data/sorvane.dat is missing");
+    const std::vector<Lookup> all = AllTexts();
+    const std::array<FixedRange, 3> ranges = {FixedRange(0), FixedRange(1), FixedRange(2)};
+    CountingBoxes boxes;
+    for (auto _ : state) {
+        for (const Lookup& l : all) LookupNumber(l.text, tables, ranges[static_cast<std::size_t>(l.range)], boxes);
+    }
+    benchmark::DoNotOptimize(boxes.characters);
+    if (boxes.boxes != all.size() * state.iterations()) state.SkipWithError("a lookup showed no box");
+    state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * all.size()));
+    state.counters["lookups"] = static_cast<double>(all.size());
+}
+BENCHMARK(LookupEveryText)->Name("lookup/all_23000_texts")->Unit(benchmark::kMicrosecond);
+
+// The longest exception list the reader keeps (16,383 entries, all in the bucket of the key)
+// with the key as its last entry, so every entry is compared.
+const LookupTables& WorstCaseExceptionTables() {
+    static const LookupTables tables = [] {
+        std::string text = "keitai_tolvas{\r\n;\r\n;\r\n;\r\n;\r\n;\r\n;\r\n;\r\n;\r\n;\r\nノルド通信,ソラ電話;\r\n}\r\n"
+                           "keitai_tolva_num{\r\nindex=9\r\n;\r\n;\r\n;\r\n;\r\n;\r\n;\r\n;\r\n;\r\n;\r\n"
+                           "#,#,#,#,#,#,#,#,#,40;\r\n}\r\nhash_keitai_tolva_num{\r\n";
+        for (int i = 0; i < 16382; ++i) text += "9998,00\r\n";
+        text += "9999,9091\r\n}\r\n";
+        LookupTables t;
+        ClearLoadedFlags(t);
+        LoadDataBytes(t, EncodeCp932(text));
+        return t;
+    }();
+    return tables;
+}
+
+void LookupExceptionWorstCase(benchmark::State& state) {
+    const LookupTables& tables = WorstCaseExceptionTables();
+    const FixedRange range090(0);
+    CountingBoxes boxes;
+    for (auto _ : state) LookupNumber(u"9999", tables, range090, boxes);
+    benchmark::DoNotOptimize(boxes.characters);
+    state.counters["entries"] = static_cast<double>(tables.ExceptionList090.empty() ? 0 : tables.ExceptionList090[0].entries.size());
+}
+BENCHMARK(LookupExceptionWorstCase)->Name("lookup/exception_worst_case")->Unit(benchmark::kMicrosecond);
+
+void FindExceptionWorstCase(benchmark::State& state) {
+    const LookupTables& tables = WorstCaseExceptionTables();
+    for (auto _ : state) benchmark::DoNotOptimize(FindException(tables, 0, u"9999"));
+}
+BENCHMARK(FindExceptionWorstCase)->Name("find_exception/worst_case")->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace milden::bench

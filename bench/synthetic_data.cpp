@@ -1,0 +1,151 @@
+#include "synthetic_data.h"
+
+#include <iconv.h>
+
+#include <array>
+#include <stdexcept>
+#include <string_view>
+
+namespace milden::bench {
+namespace {
+
+constexpr std::array<std::string_view, 8> kNames = {
+    "ノルド通信", "株式会社ヴェスタ・モバイル", "ソラ電話", "ミナト無線ネットワーク",
+    "アオイ通信（旧名）", "ハヤテ・テレコム", "キタ電気通信", "ツバメ移動体通信"};
+
+struct Range {
+    std::string_view prefixKey, exceptionKey, operatorKey;
+    int indexCount;
+    std::string_view exceptionMark;
+};
+constexpr std::array<Range, 3> kRanges = {{
+    {"keitai_tolva_num{", "hash_keitai_tolva_num{", "keitai_tolvas{", 10, "40"},
+    {"keitai_tolva_num080{", "hash_keitai_tolva_num080{", "keitai_tolvas080{", 6, "40"},
+    {"phs_tolva_num{", "hash_phs_tolva_num{", "phs_tolvas{", 7, "30"},
+}};
+
+std::string TwoDigits(int n) { return {static_cast<char>('0' + n / 10 % 10), static_cast<char>('0' + n % 10)}; }
+
+// Cell codes of every kind the lookup reads: one pair, two pairs, the marks, a quoted cell with
+// a comma, a comment item, a cell with a ";" remark and an empty cell.
+std::string Cell(int index, int row, int column, const Range& range) {
+    switch ((index + row * 3 + column) % 9) {
+    case 0: return TwoDigits(row * 7 + column);
+    case 1: return TwoDigits(column) + TwoDigits(row);
+    case 2: return std::string(range.exceptionMark);
+    case 3: return "\"2" + std::to_string(column % 10) + ",引用\"";
+    case 4: return "#注記";
+    case 5: return "1" + std::to_string(row % 10) + " ;備考";
+    case 6: return "";
+    default: return TwoDigits(index * 10 + column);
+    }
+}
+
+void AppendPrefixTable(std::string& out, const Range& range) {
+    out += range.prefixKey;
+    out += "\r\n";
+    for (int index = 0; index < range.indexCount; ++index) {
+        out += "index=" + std::to_string(index) + "[第" + std::to_string(index) + "ブロック\r\n";
+        for (int row = 0; row < 10; ++row) {
+            // Every third row runs on far past its ten cells, as hand-edited files do.
+            const int cells = row % 3 == 0 ? 40 : 10;
+            for (int column = 0; column < cells; ++column) {
+                out += Cell(index, row, column, range);
+                out += column + 1 < cells ? "," : ";\r\n";
+            }
+        }
+        out += "]\r\n";
+    }
+    out += "}\r\n";
+}
+
+void AppendExceptionList(std::string& out, const Range& range) {
+    out += range.exceptionKey;
+    out += "\r\n# 例外: 番号と名前の組\r\n";
+    for (int i = 0; i < 400; ++i) {
+        out += TwoDigits(i / 4) + TwoDigits(i * 7) + "," + TwoDigits(i) + (i % 5 == 0 ? TwoDigits(i + 3) : "");
+        out += i % 10 == 0 ? " ;変更予定\r\n" : "\r\n";
+    }
+    out += "}\r\n";
+}
+
+void AppendOperatorList(std::string& out, const Range& range) {
+    out += range.operatorKey;
+    out += "\r\n";
+    for (int group = 0; group < 10; ++group) {
+        out += "# グループ" + std::to_string(group) + "\r\n";
+        for (int item = 0; item < 10; ++item) {
+            const std::string_view name = kNames[static_cast<std::size_t>(group + item) % kNames.size()];
+            if (item == 3) {
+                out += "\"" + std::string(name) + ",支店\"";
+            } else {
+                out += name;
+            }
+            out += item < 9 ? "," : ";\r\n";
+        }
+    }
+    out += "}\r\n";
+}
+
+// All nine sections once, in the order of the bundled file, with comments between them.
+std::string Block() {
+    std::string utf8 = "# ミルデン ベンチマーク用データ\r\n#コメント行,カンマの後も項目\r\n";
+    for (const Range& range : kRanges) {
+        AppendOperatorList(utf8, range);
+        AppendPrefixTable(utf8, range);
+        AppendExceptionList(utf8, range);
+        utf8 += "# 区切り\r\n";
+    }
+    return EncodeCp932(utf8);
+}
+
+}  // namespace
+
+std::string EncodeCp932(const std::string& utf8) {
+    iconv_t cd = iconv_open("CP932", "UTF-8");
+    if (cd == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("no CP932 converter");
+    std::string out(utf8.size() * 2 + 4, '\0');
+    char* in = const_cast<char*>(utf8.data());
+    std::size_t inLeft = utf8.size();
+    char* o = out.data();
+    std::size_t outLeft = out.size();
+    const std::size_t r = iconv(cd, &in, &inLeft, &o, &outLeft);
+    iconv_close(cd);
+    if (r == static_cast<std::size_t>(-1)) throw std::runtime_error("text not representable in CP932");
+    out.resize(out.size() - outLeft);
+    return out;
+}
+
+std::string MakeSyntheticDataFile(std::size_t targetBytes) {
+    const std::string block = Block();
+    std::string file;
+    file.reserve(targetBytes + block.size());
+    while (file.size() < targetBytes) file += block;
+    return file;
+}
+
+std::string MakeBundledLikeDataFile() {
+    std::string utf8 = "# ミルデン データ\r\n";
+    for (const Range& range : kRanges) {
+        AppendOperatorList(utf8, range);
+        utf8 += range.prefixKey;
+        utf8 += "\r\n";
+        for (int index = 0; index < range.indexCount; ++index) {
+            utf8 += "index=" + std::to_string(index) + "\r\n";
+            for (int row = 0; row < 10; ++row) {
+                for (int column = 0; column < 10; ++column) {
+                    utf8 += TwoDigits((index + row + column) % 8 * 10 + column % 4);
+                    utf8 += column < 9 ? "," : ";\r\n";
+                }
+            }
+        }
+        utf8 += "}\r\n";
+        utf8 += range.exceptionKey;
+        utf8 += "\r\n";
+        for (int i = 0; i < 40; ++i) utf8 += TwoDigits(i) + TwoDigits(i * 3) + "," + TwoDigits(i % 8 * 10) + "\r\n";
+        utf8 += "}\r\n";
+    }
+    return EncodeCp932(utf8);
+}
+
+}  // namespace milden::bench

@@ -1,0 +1,63 @@
+#include "line_reader.h"
+
+#include <unistd.h>
+
+#include <cerrno>
+
+namespace milden::cli {
+
+bool LineReader::Fill() {
+    if (eof_) return false;
+    for (;;) {
+        const ssize_t n = ::read(fd_, buffer_.data(), buffer_.size());
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            eof_ = true;
+            return false;
+        }
+        begin_ = 0;
+        end_ = static_cast<std::size_t>(n);
+        return true;
+    }
+}
+
+LineReader::Result LineReader::Next(std::string_view& line) {
+    line_.clear();
+    bool tooLong = false;
+    bool any = false;  // something of this line (text or its line end) has been seen
+    for (;;) {
+        if (begin_ == end_ && !Fill()) break;
+        if (skipLf_) {
+            skipLf_ = false;
+            if (buffer_[begin_] == '\n') {
+                ++begin_;
+                continue;
+            }
+        }
+        const char* start = buffer_.data() + begin_;
+        const std::size_t available = end_ - begin_;
+        std::size_t n = 0;
+        while (n < available && start[n] != '\n' && start[n] != '\r') ++n;
+        any = true;
+        if (!tooLong) {
+            if (line_.size() + n > maxLine_) {
+                tooLong = true;
+                line_.clear();
+            } else {
+                line_.append(start, n);
+            }
+        }
+        begin_ += n;
+        if (n < available) {
+            skipLf_ = start[n] == '\r';
+            ++begin_;
+            line = line_;
+            return tooLong ? Result::TooLong : Result::Line;
+        }
+    }
+    if (!any) return Result::End;
+    line = line_;
+    return tooLong ? Result::TooLong : Result::Line;
+}
+
+}  // namespace milden::cli

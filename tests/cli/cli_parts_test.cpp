@@ -1,0 +1,162 @@
+// The pieces of milden-lookup that the end-to-end tests reach only roughly: number forms, UTF-8
+// edge cases, option parsing and line splitting across read blocks.
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "command_line.h"
+#include "line_reader.h"
+#include "temp_dir.h"
+#include "utf8.h"
+#include "whole_number.h"
+
+namespace milden::cli {
+namespace {
+
+struct NumberCase {
+    const char* name;
+    friend void PrintTo(const NumberCase& c, std::ostream* os) { *os << c.name; }
+    std::string_view input;
+    int range;               // -1: an error is expected
+    std::u16string_view text;
+};
+
+class ReadWholeNumberTest : public ::testing::TestWithParam<NumberCase> {};
+
+TEST_P(ReadWholeNumberTest, GivesRangeAndFourDigitsOrAnError) {
+    const NumberCase& c = GetParam();
+    const auto result = ReadWholeNumber(c.input);
+    if (c.range < 0) {
+        EXPECT_TRUE(std::holds_alternative<std::string>(result));
+        return;
+    }
+    ASSERT_TRUE(std::holds_alternative<WholeNumber>(result)) << std::get<std::string>(result);
+    EXPECT_EQ(std::get<WholeNumber>(result).range, c.range);
+    EXPECT_TRUE(std::get<WholeNumber>(result).text == c.text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Forms, ReadWholeNumberTest,
+    ::testing::Values(
+        NumberCase{"CountryCodeDashed", "+81-70-1234-5678", 2, u"1234"},
+        NumberCase{"TabsAndSpacesAround", "  080\t1234 ", 1, u"1234"},
+        NumberCase{"LeadingZerosStay", "090-0000", 0, u"0000"},
+        NumberCase{"EightDigitsIsTheMost", "09012345678", 0, u"1234"},
+        NumberCase{"NineDigitsIsTooMany", "090123456789", -1, u""},
+        NumberCase{"OtherMobileLikeRange", "060-1234-5678", -1, u""},
+        NumberCase{"PlusInside", "090+1234", -1, u""},
+        NumberCase{"Parentheses", "(090)1234", -1, u""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Utf8, DecodesEveryLengthAndSurrogatePairs) {
+    EXPECT_EQ(Utf8ToUtf16("a\xC3\xA9\xE3\x83\x9F\xF0\x9F\x93\x9E"), std::u16string(u"aéミ\U0001F4DE"));
+    EXPECT_EQ(Utf16ToUtf8(u"aéミ\U0001F4DE"), "a\xC3\xA9\xE3\x83\x9F\xF0\x9F\x93\x9E");
+}
+
+TEST(Utf8, EachBadByteBecomesOneReplacement) {
+    struct { const char* name; std::string bytes; std::u16string decoded; } cases[] = {
+        {"stray trail byte", "a\x80z", u"a\uFFFDz"},
+        {"overlong slash", "\xC0\xAF", u"\uFFFD\uFFFD"},
+        {"overlong three bytes", "\xE0\x80\xAF", u"\uFFFD\uFFFD\uFFFD"},
+        {"encoded surrogate", "\xED\xA0\x80", u"\uFFFD\uFFFD\uFFFD"},
+        {"past U+10FFFF", "\xF4\x90\x80\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD"},
+        {"cut short at the end", "x\xE3\x83", u"x\uFFFD\uFFFD"},
+        {"lead before ASCII", "\xE3" "a", u"\uFFFDa"},
+        {"0xFF", "\xFF", u"\uFFFD"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(Utf8ToUtf16(c.bytes), c.decoded) << c.name;
+}
+
+TEST(Utf8, LoneSurrogatesEncodeAsReplacement) {
+    EXPECT_EQ(Utf16ToUtf8(std::u16string{u'a', char16_t(0xD800), u'b', char16_t(0xDC00)}), "a\xEF\xBF\xBD" "b\xEF\xBF\xBD");
+}
+
+TEST(Utf8, DisplayTextKeepsTabsAndReplacesControls) {
+    EXPECT_EQ(ToDisplayUtf8(u"a\tb\x1b[0m\r\n\x7f\x9b\u00A0"), "a\tb\uFFFD[0m\uFFFD\uFFFD\uFFFD\uFFFD\u00A0");
+}
+
+CommandLine Parse(std::vector<const char*> args) { return ParseCommandLine(args); }
+
+TEST(CommandLineTest, OptionsInAnyOrder) {
+    const CommandLine line = Parse({"1234", "--json", "--data", "x.dat", "--range", "080", "5678"});
+    EXPECT_EQ(line.action, CommandLine::Action::Lookup);
+    EXPECT_TRUE(line.json);
+    EXPECT_EQ(line.dataFile, "x.dat");
+    EXPECT_EQ(line.range, 1);
+    EXPECT_EQ(line.inputs, (std::vector<std::string>{"1234", "5678"}));
+}
+
+TEST(CommandLineTest, DoubleDashMakesOptionsInputs) {
+    const CommandLine line = Parse({"--range=070", "--", "--json", "-1", "--help"});
+    EXPECT_EQ(line.action, CommandLine::Action::Lookup);
+    EXPECT_FALSE(line.json);
+    EXPECT_EQ(line.range, 2);
+    EXPECT_EQ(line.inputs, (std::vector<std::string>{"--json", "-1", "--help"}));
+}
+
+TEST(CommandLineTest, LastRangeAndDataWin) {
+    const CommandLine line = Parse({"--range", "090", "--range", "070", "--data=a", "--data", "b"});
+    EXPECT_EQ(line.range, 2);
+    EXPECT_EQ(line.dataFile, "b");
+}
+
+TEST(CommandLineTest, UsageErrorsOfTheOptionForms) {
+    for (const std::vector<const char*>& args : {std::vector<const char*>{"-"}, {"--range=080-"}, {"--data="}, {"--json=yes"}}) {
+        const CommandLine line = Parse(args);
+        EXPECT_EQ(line.action, CommandLine::Action::UsageError) << args[0];
+        EXPECT_FALSE(line.error.empty()) << args[0];
+    }
+}
+
+TEST(CommandLineTest, HelpAndVersionWinBeforeDoubleDash) {
+    EXPECT_EQ(Parse({"--nonsense", "--version"}).action, CommandLine::Action::Version);
+    EXPECT_EQ(Parse({"--version", "--help"}).action, CommandLine::Action::Help);
+    EXPECT_EQ(Parse({"--range", "070", "--", "--help"}).action, CommandLine::Action::Lookup);
+}
+
+// Reads every line of bytes through a real file descriptor.
+std::vector<std::string> ReadLines(const std::string& bytes, std::size_t maxLine) {
+    const milden::testing::TempDir dir;
+    const int fd = ::open(dir.Write("in", bytes).c_str(), O_RDONLY);
+    LineReader reader(fd, maxLine);
+    std::vector<std::string> lines;
+    std::string_view line;
+    for (LineReader::Result r; (r = reader.Next(line)) != LineReader::Result::End;) {
+        lines.push_back(r == LineReader::Result::TooLong ? "<too long>" : std::string(line));
+    }
+    ::close(fd);
+    return lines;
+}
+
+TEST(LineReaderTest, LineEnds) {
+    struct { const char* name; std::string bytes; std::vector<std::string> lines; } cases[] = {
+        {"LF", "a\nb\n", {"a", "b"}},
+        {"CR LF", "a\r\nb\r\n", {"a", "b"}},
+        {"lone CR", "a\rb", {"a", "b"}},
+        {"CR CR is an empty line", "a\r\rb", {"a", "", "b"}},
+        {"LF CR", "a\n\rb", {"a", "", "b"}},
+        {"no line end at the end", "a", {"a"}},
+        {"nothing", "", {}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(ReadLines(c.bytes, 100), c.lines) << c.name;
+}
+
+TEST(LineReaderTest, CrLfSplitAcrossReadBlocks) {
+    const std::string first(65535, 'x');  // the CR is the last byte of the first 64 KiB block
+    EXPECT_EQ(ReadLines(first + "\r\nb\n", 1 << 20), (std::vector<std::string>{first, "b"}));
+}
+
+TEST(LineReaderTest, LineLongerThanTheLimitIsSkippedWhole) {
+    EXPECT_EQ(ReadLines("abcd\nabcde\r\nz\n", 4), (std::vector<std::string>{"abcd", "<too long>", "z"}));
+    const std::string big(200000, 'y');  // longer than one read block, and than the limit
+    EXPECT_EQ(ReadLines(big + "\nz", 100000), (std::vector<std::string>{"<too long>", "z"}));
+    EXPECT_EQ(ReadLines(big + "\nz", 200000), (std::vector<std::string>{big, "z"}));
+}
+
+}  // namespace
+}  // namespace milden::cli
