@@ -9,6 +9,7 @@
 #include "tolvaform.h"
 #include "twips.h"
 #include "web_addresses.h"
+#include "window_fonts.h"
 
 namespace milden {
 namespace {
@@ -45,23 +46,13 @@ Helpfrm& helpfrm() {
     return *instance;
 }
 
-QFont LinkFont() {
-    QFont font;
-    font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("Noto Sans CJK JP"),
-                      QStringLiteral("Noto Sans JP"), QStringLiteral("IPAPGothic"), QStringLiteral("IPAexGothic"),
-                      QStringLiteral("VL PGothic"), QStringLiteral("TakaoPGothic")});
-    font.setPointSize(9);
-    font.setWeight(QFont::Normal);
-    font.setUnderline(true);
-    return font;
-}
-
 Helpfrm::Helpfrm(const Toolkit& toolkit, QWidget* parent) : QDialog(parent), toolkit_(toolkit) {
     setObjectName(QStringLiteral("helpfrm"));
     setWindowTitle(QStringLiteral("ﾍﾙﾌﾟ"));
     // A fixed tool window: thin title bar with a close box only, kept out of the taskbar.
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(TwipsSize(6285, 2805));
+    setFont(WindowFont());
     setSizeGripEnabled(false);
 
     const std::array<LabelDesign, 7>& designs = LabelDesigns();

@@ -44,8 +44,4 @@ private:
 // The one help window, created on first use as a child of tolvaform().
 Helpfrm& helpfrm();
 
-// The font of the home-page link: "ＭＳ Ｐゴシック" 9 pt where installed, else an installed
-// Japanese gothic; normal weight, underlined.
-QFont LinkFont();
-
 }  // namespace milden

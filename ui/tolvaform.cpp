@@ -17,6 +17,7 @@
 #include "text.h"
 #include "twips.h"
 #include "web_addresses.h"
+#include "window_fonts.h"
 
 // Qt resources of a static library are registered by hand; the macro cannot stand in a namespace.
 static void InitMildenResources() { Q_INIT_RESOURCE(milden); }
@@ -54,6 +55,7 @@ Tolvaform::Tolvaform(const Toolkit& toolkit) : toolkit_(toolkit) {
     setObjectName(QStringLiteral("tolvaform"));
     setWindowTitle(QStringLiteral("”zentrik”携帯調査"));
     setWindowIcon(QIcon(QStringLiteral(":/milden/milden-32.png")));
+    setFont(WindowFont());
     // A fixed single border: a title bar with its close box, no minimise or maximise button.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);

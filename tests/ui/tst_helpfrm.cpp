@@ -111,6 +111,9 @@ void tst_Helpfrm::placesEveryControl() {
     if (auto* l = qobject_cast<QLabel*>(w)) {
         QCOMPARE(l->text(), caption);
         QCOMPARE(l->textFormat(), Qt::PlainText);
+        const QFontMetrics metrics(l->font());
+        QVERIFY2(metrics.horizontalAdvance(caption) <= l->width() && metrics.height() <= l->height(),
+                 "the caption is not cut off");
     }
     if (auto* b = qobject_cast<QPushButton*>(w)) {
         QCOMPARE(b->text(), caption);

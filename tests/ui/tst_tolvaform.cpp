@@ -65,6 +65,7 @@ private slots:
     void searchRequest_data();
     void searchRequest();
     void versionBoxShowsThreeLinesWithoutIcon();
+    void accessKeysReachTheVersionBox();
 };
 
 void tst_Tolvaform::startsWith090SelectedEmptyBoxesAndTheCaretInTheFirst() {
@@ -123,7 +124,11 @@ void tst_Tolvaform::placesEveryControl() {
     QVERIFY(w->isEnabled());
     QString text;
     if (auto* b = qobject_cast<QAbstractButton*>(w)) text = b->text();
-    if (auto* l = qobject_cast<QLabel*>(w)) text = l->text();
+    if (auto* l = qobject_cast<QLabel*>(w)) {
+        text = l->text();
+        QVERIFY2(QFontMetrics(l->font()).horizontalAdvance(text) <= l->width(), "the caption is not cut off");
+    }
+    if (auto* r = qobject_cast<QRadioButton*>(w)) QVERIFY2(r->sizeHint().width() <= r->width(), "caption fits");
     if (auto* e = qobject_cast<QLineEdit*>(w)) {
         QCOMPARE(e->maxLength(), 32767);  // no limit of its own: only the key filter limits
         text = e->text();
@@ -411,6 +416,19 @@ void tst_Tolvaform::searchRequest() {
         if (box.hasTitle) QCOMPARE(box.title, QStringLiteral("ミルデン"));
     }
     for (int i = 0; i < 3; ++i) QCOMPARE(form.phone_text090(i)->text(), texts[i]);  // texts untouched
+}
+
+void tst_Tolvaform::accessKeysReachTheVersionBox() {
+    RecordingToolkit toolkit;
+    CurrentDirectory dir;
+    Tolvaform& form = tolvaform();
+    form.Load();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QTest::keyClick(&form, Qt::Key_H, Qt::AltModifier);
+    QTRY_VERIFY(form.help()->isVisible());
+    QTest::keyClick(form.help(), Qt::Key_A);
+    QTRY_COMPARE(toolkit.boxes.boxes.size(), std::size_t{1});
+    QCOMPARE(toolkit.boxes.boxes[0].title, QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"));
 }
 
 QTEST_MAIN(tst_Tolvaform)
