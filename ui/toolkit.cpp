@@ -10,19 +10,24 @@ public:
     std::unique_ptr<BrowserObject> Create() override { return nullptr; }
 };
 
-Toolkit& Installed() {
+const Toolkit& Defaults() {
     static QtMessageBoxService qtBoxes;
     static NoBrowsers noBrowsers;
-    static Toolkit toolkit{&qtBoxes, &noBrowsers};
-    return toolkit;
+    static const Toolkit defaults{&qtBoxes, &noBrowsers};
+    return defaults;
+}
+
+Toolkit& Installed() {
+    static Toolkit installed = Defaults();
+    return installed;
 }
 
 }  // namespace
 
 void InstallToolkit(const Toolkit& toolkit) {
     Toolkit& installed = Installed();
-    if (toolkit.boxes) installed.boxes = toolkit.boxes;
-    if (toolkit.browsers) installed.browsers = toolkit.browsers;
+    installed.boxes = toolkit.boxes ? toolkit.boxes : Defaults().boxes;
+    installed.browsers = toolkit.browsers ? toolkit.browsers : Defaults().browsers;
 }
 
 const Toolkit& InstalledToolkit() { return Installed(); }

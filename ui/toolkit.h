@@ -13,10 +13,11 @@ struct Toolkit {
     BrowserFactory* browsers = nullptr;
 };
 
-// Makes toolkit the one that windows created from now on use. The services must outlive them.
+// Makes toolkit the one that windows created from now on use; the services must outlive those
+// windows. A service left null is the default one: Qt message boxes, and no browsers at all.
 void InstallToolkit(const Toolkit& toolkit);
 
-// The installed toolkit; until one is installed, Qt message boxes and no browsers at all.
+// The installed toolkit, both services set.
 const Toolkit& InstalledToolkit();
 
 }  // namespace milden

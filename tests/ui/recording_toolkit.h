@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <vector>
 
+#include "tolvaform.h"
 #include "toolkit.h"
 
 namespace milden::testing {
@@ -48,9 +49,16 @@ public:
     std::vector<QPointer<RecordingBrowser>> created;  // null once a browser has been deleted
 };
 
-// Installs fresh recorders as the toolkit for the windows created next.
+// Installs fresh recorders as the toolkit for the windows created next. The windows go before the
+// recorders do, and the default toolkit comes back.
 struct RecordingToolkit {
     RecordingToolkit() { InstallToolkit({&boxes, &browsers}); }
+    ~RecordingToolkit() {
+        DestroyTolvaform();
+        InstallToolkit({});
+    }
+    RecordingToolkit(const RecordingToolkit&) = delete;
+    RecordingToolkit& operator=(const RecordingToolkit&) = delete;
     RecordingBoxes boxes;
     RecordingBrowserFactory browsers;
 };
