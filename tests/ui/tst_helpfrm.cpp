@@ -1,0 +1,206 @@
+// The help window: its design, the link label's look, which labels react, and its modal display.
+#include <QAction>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+#include <functional>
+
+#include "clickable_label.h"
+#include "digit_box.h"
+#include "helpfrm.h"
+#include "recording_toolkit.h"
+#include "tolvaform.h"
+#include "web_addresses.h"
+#include "window_test_support.h"
+
+using namespace milden;
+using namespace milden::testing;
+
+namespace {
+
+QRect FromTwips(int left, int top, int width, int height) {
+    const auto px = [](int twips) { return (twips * 2 + 15) / 30; };
+    return {px(left), px(top), px(width), px(height)};
+}
+
+// Runs whileOpen once the help window is up, then closes it with close (if still open), from
+// inside the modal display that helpview starts. Returns whether whileOpen ran.
+bool WithHelpOpen(const std::function<void(Helpfrm&)>& whileOpen,
+                  const std::function<void(Helpfrm&)>& close = [](Helpfrm& h) { h.Command1()->click(); }) {
+    bool ran = false;
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        Helpfrm& help = helpfrm();
+        if (!help.isVisible() || QApplication::activeModalWidget() != &help) return;
+        poll.stop();
+        ran = true;
+        whileOpen(help);
+        if (help.isVisible()) close(help);
+        if (help.isVisible()) help.reject();  // never leave the test hanging
+    });
+    poll.start();
+    tolvaform().helpview()->trigger();
+    return ran;
+}
+
+}  // namespace
+
+class tst_Helpfrm : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+    void cleanup() { QCOMPARE(CloseAllWindows(), QStringList()); }
+
+    void isOneToolWindowOfTheDesignedSize();
+    void placesEveryControl_data();
+    void placesEveryControl();
+    void drawsTheAddressAsALink();
+    void onlyTheAddressLabelReacts_data();
+    void onlyTheAddressLabelReacts();
+    void closingEndsTheModalDisplay_data();
+    void closingEndsTheModalDisplay();
+    void mainWindowTakesNoInputWhileOpen();
+};
+
+void tst_Helpfrm::isOneToolWindowOfTheDesignedSize() {
+    RecordingToolkit toolkit;
+    Helpfrm& help = helpfrm();
+    QCOMPARE(&helpfrm(), &help);
+    QCOMPARE(help.parentWidget(), &tolvaform());
+    QCOMPARE(help.windowTitle(), QStringLiteral("ﾍﾙﾌﾟ"));
+    QCOMPARE(help.size(), QSize(419, 187));
+    QCOMPARE(help.minimumSize(), help.maximumSize());
+    const Qt::WindowFlags flags = help.windowFlags();
+    QCOMPARE(flags & Qt::WindowType_Mask, Qt::Tool);  // a tool window stays out of the taskbar
+    QVERIFY(flags & Qt::WindowCloseButtonHint);
+    QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowContextHelpButtonHint)));
+    QVERIFY(!help.isSizeGripEnabled());
+}
+
+void tst_Helpfrm::placesEveryControl_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QRect>("geometry");
+    QTest::newRow("Label1(0)") << "Label1(0)" << "携帯かＰＨＳかを選択し、090か080（ＰＨＳは070）に続く４桁の番号を"
+                               << FromTwips(480, 240, 5175, 255);
+    QTest::newRow("Label1(1)") << "Label1(1)" << "入力して検索ボタンを押して下さい。又は４桁の番号を入力した後で"
+                               << FromTwips(480, 480, 5175, 255);
+    QTest::newRow("Label1(2)") << "Label1(2)" << "リターンキーを入力して下さい。検索結果が表示されます。"
+                               << FromTwips(480, 720, 5295, 255);
+    QTest::newRow("Label1(3), half-width ideographic comma")
+        << "Label1(3)" << "バナーをクリックしますと\uFF64「ノルベ」のホームページを" << FromTwips(480, 1080, 5655, 375);
+    QTest::newRow("Label1(4)") << "Label1(4)" << "自動的に表示します。" << FromTwips(480, 1320, 5175, 255);
+    QTest::newRow("Label1(5), the address") << "Label1(5)" << kMakerHomePage << FromTwips(3000, 1680, 2055, 255);
+    QTest::newRow("Label1(6)") << "Label1(6)" << "Velk探偵事務所 HOME PAGE :" << FromTwips(480, 1680, 2415, 255);
+    QTest::newRow("Command1") << "Command1" << "閉じる" << FromTwips(2520, 2160, 1215, 375);
+}
+
+void tst_Helpfrm::placesEveryControl() {
+    QFETCH(QString, control);
+    QFETCH(QString, caption);
+    QFETCH(QRect, geometry);
+    RecordingToolkit toolkit;
+    QWidget* w = helpfrm().findChild<QWidget*>(control);
+    QVERIFY2(w, qPrintable(control));
+    QCOMPARE(w->parentWidget(), &helpfrm());
+    QCOMPARE(w->geometry(), geometry);
+    if (auto* l = qobject_cast<QLabel*>(w)) {
+        QCOMPARE(l->text(), caption);
+        QCOMPARE(l->textFormat(), Qt::PlainText);
+        const QFontMetrics metrics(l->font());
+        QVERIFY2(metrics.horizontalAdvance(caption) <= l->width() && metrics.height() <= l->height(),
+                 "the caption is not cut off");
+    }
+    if (auto* b = qobject_cast<QPushButton*>(w)) {
+        QCOMPARE(b->text(), caption);
+        QVERIFY(!b->isDefault());
+        QVERIFY(!b->autoDefault());
+    }
+}
+
+void tst_Helpfrm::drawsTheAddressAsALink() {
+    RecordingToolkit toolkit;
+    ClickableLabel* link = helpfrm().Label1(5);
+    QCOMPARE(link->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    QCOMPARE(link->cursor().shape(), Qt::UpArrowCursor);
+    const QFont font = link->font();
+    QVERIFY(font.underline());
+    QCOMPARE(font.pointSize(), 9);
+    QCOMPARE(font.weight(), QFont::Normal);
+    const QString family = QFontInfo(font).family();
+    QVERIFY2(QFontDatabase::writingSystems(family).contains(QFontDatabase::Japanese), qPrintable(family));
+    // The other labels keep the default look.
+    QVERIFY(!helpfrm().Label1(6)->font().underline());
+    QCOMPARE(helpfrm().Label1(6)->cursor().shape(), Qt::ArrowCursor);
+}
+
+void tst_Helpfrm::onlyTheAddressLabelReacts_data() {
+    QTest::addColumn<int>("index");
+    QTest::addColumn<int>("browsers");
+    for (int i = 0; i < 7; ++i) {
+        QTest::addRow("Label1(%d)%s", i, i == 5 ? ", the address" : i == 6 ? ", the address caption" : "")
+            << i << (i == 5 ? 1 : 0);
+    }
+}
+
+void tst_Helpfrm::onlyTheAddressLabelReacts() {
+    QFETCH(int, index);
+    QFETCH(int, browsers);
+    RecordingToolkit toolkit;
+    bool ran = WithHelpOpen([&](Helpfrm& help) { QTest::mouseClick(help.Label1(index), Qt::LeftButton); });
+    QVERIFY(ran);
+    QCOMPARE(toolkit.browsers.attempts, browsers);
+    QVERIFY(toolkit.boxes.boxes.empty());
+}
+
+void tst_Helpfrm::closingEndsTheModalDisplay_data() {
+    QTest::addColumn<bool>("byCommand1");
+    QTest::newRow("Command1") << true;
+    QTest::newRow("title-bar close box") << false;
+}
+
+void tst_Helpfrm::closingEndsTheModalDisplay() {
+    QFETCH(bool, byCommand1);
+    RecordingToolkit toolkit;
+    bool wasModal = false;
+    const auto close = [&](Helpfrm& h) {
+        if (byCommand1) {
+            QTest::mouseClick(h.Command1(), Qt::LeftButton);
+        } else {
+            h.close();  // what the window manager's close box asks for
+        }
+    };
+    QVERIFY(WithHelpOpen([&](Helpfrm& h) { wasModal = h.isModal(); }, close));
+    QVERIFY(wasModal);
+    QVERIFY(!helpfrm().isVisible());
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
+    // One instance: the next display shows the same window again.
+    Helpfrm* first = &helpfrm();
+    Helpfrm* second = nullptr;
+    QVERIFY(WithHelpOpen([&](Helpfrm& h) { second = &h; }, close));
+    QCOMPARE(second, first);
+}
+
+void tst_Helpfrm::mainWindowTakesNoInputWhileOpen() {
+    RecordingToolkit toolkit;
+    CurrentDirectory dir;
+    Tolvaform& form = tolvaform();
+    form.Load();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    form.phone_text090(0)->setText("12");  // a search would show the too-short warning
+    const QPoint button = form.researchbtn()->mapTo(&form, form.researchbtn()->rect().center());
+    const auto clickSearch = [&] { QTest::mouseClick(form.windowHandle(), Qt::LeftButton, {}, button); };
+
+    QVERIFY(WithHelpOpen([&](Helpfrm&) { clickSearch(); }));
+    QVERIFY(toolkit.boxes.boxes.empty());
+
+    clickSearch();  // once the help window is closed the same click searches
+    QCOMPARE(toolkit.boxes.boxes.size(), std::size_t{1});
+}
+
+QTEST_MAIN(tst_Helpfrm)
+#include "tst_helpfrm.moc"

@@ -1,0 +1,436 @@
+// The main window: its design, start-up, key filter, search request, menu and version box.
+#include <QAction>
+#include <QClipboard>
+#include <QInputMethodEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+
+#include "digit_box.h"
+#include "clickable_label.h"
+#include "recording_toolkit.h"
+#include "sample_data.h"
+#include "tolvaform.h"
+#include "window_test_support.h"
+
+using namespace milden;
+using namespace milden::testing;
+
+Q_DECLARE_METATYPE(milden::BoxStyle)
+
+namespace {
+
+const QString kAnswerSuffix = QStringLiteral("-****の携帯電話のキャリアは\r");
+const QString kWarning2 = QStringLiteral(
+    "入力された電話番号は４文字未満です。\r電話番号の入力は半角数字４文字でお願いします。\r"
+    "この画面左下のミルデンの入力ボックスに再度電話番号を入力してください。");
+
+QString Answer090(const QString& text, const QString& name) {
+    return QStringLiteral("090-") + text + kAnswerSuffix + name + QStringLiteral("です。");
+}
+
+QRect FromTwips(int left, int top, int width, int height) {
+    const auto px = [](int twips) { return (twips * 2 + 15) / 30; };  // nearest pixel
+    return {px(left), px(top), px(width), px(height)};
+}
+
+}  // namespace
+
+class tst_Tolvaform : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+    void cleanup() { QCOMPARE(CloseAllWindows(), QStringList()); }
+
+    void startsWith090SelectedEmptyBoxesAndTheCaretInTheFirst();
+    void isOneInstanceCreatedOnFirstUse();
+    void placesEveryControl_data();
+    void placesEveryControl();
+    void hasAFixedFrameOfTheDesignedSize();
+    void chainsTheTabOrder();
+    void showsTheBannerWithTheUpArrow();
+    void menuHasCaptionsSeparatorAndAccessKeys();
+    void loadsTheDataFileOfTheCurrentDirectory_data();
+    void loadsTheDataFileOfTheCurrentDirectory();
+    void unloadReleasesTheLoadedLists();
+    void keyFilter_data();
+    void keyFilter();
+    void inputMethodTextIsLimitedLikeKeys_data();
+    void inputMethodTextIsLimitedLikeKeys();
+    void pastedTextIsNotLimitedAndReachesTheLookup();
+    void searchRequest_data();
+    void searchRequest();
+    void versionBoxShowsThreeLinesWithoutIcon();
+    void accessKeysReachTheVersionBox();
+};
+
+void tst_Tolvaform::startsWith090SelectedEmptyBoxesAndTheCaretInTheFirst() {
+    RecordingToolkit toolkit;
+    CurrentDirectory dir;
+    Tolvaform& form = tolvaform();
+    form.Load();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QVERIFY(form.isVisible());
+    QVERIFY(form.tolvaselect(0)->isChecked());
+    QVERIFY(!form.tolvaselect(1)->isChecked());
+    QVERIFY(!form.tolvaselect(2)->isChecked());
+    for (int i = 0; i < 3; ++i) QVERIFY(form.phone_text090(i)->text().isEmpty());
+    QCOMPARE(QApplication::focusWidget(), form.phone_text090(0));
+    QCOMPARE(form.ie(), nullptr);
+    QVERIFY(toolkit.boxes.boxes.empty());
+}
+
+void tst_Tolvaform::isOneInstanceCreatedOnFirstUse() {
+    RecordingToolkit toolkit;
+    QPointer<Tolvaform> first = &tolvaform();
+    QCOMPARE(&tolvaform(), first.data());
+    QCOMPARE(first->objectName(), QStringLiteral("tolvaform"));
+    QVERIFY(!first->isVisible());  // created, not loaded: Load() shows it
+    DestroyTolvaform();
+    QVERIFY(first.isNull());
+    QVERIFY(QApplication::topLevelWidgets().isEmpty());
+}
+
+void tst_Tolvaform::placesEveryControl_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QRect>("geometry");
+    QTest::newRow("tolvaselect(0)") << "tolvaselect(0)" << "090-" << FromTwips(480, 120, 855, 495);
+    QTest::newRow("tolvaselect(1)") << "tolvaselect(1)" << "080-" << FromTwips(480, 600, 855, 495);
+    QTest::newRow("tolvaselect(2)") << "tolvaselect(2)" << "070-" << FromTwips(480, 1080, 975, 495);
+    QTest::newRow("phone_text090(0)") << "phone_text090(0)" << "" << FromTwips(1200, 240, 975, 270);
+    QTest::newRow("phone_text090(1)") << "phone_text090(1)" << "" << FromTwips(1200, 720, 975, 270);
+    QTest::newRow("phone_text090(2)") << "phone_text090(2)" << "" << FromTwips(1200, 1200, 975, 270);
+    QTest::newRow("Label1(0)") << "Label1(0)" << "-****" << FromTwips(2280, 240, 615, 375);
+    QTest::newRow("Label1(1)") << "Label1(1)" << "-****" << FromTwips(2280, 720, 615, 375);
+    QTest::newRow("Label1(2)") << "Label1(2)" << "-****" << FromTwips(2280, 1200, 615, 375);
+    QTest::newRow("researchbtn, ideographic space") << "researchbtn" << "検\u3000索" << FromTwips(960, 1680, 1575, 375);
+    QTest::newRow("Picture1 past the client area") << "Picture1" << "" << FromTwips(0, 2280, 3540, 940);
+}
+
+void tst_Tolvaform::placesEveryControl() {
+    QFETCH(QString, control);
+    QFETCH(QString, caption);
+    QFETCH(QRect, geometry);
+    RecordingToolkit toolkit;
+    Tolvaform& form = tolvaform();
+    QWidget* w = form.centralWidget()->findChild<QWidget*>(control);
+    QVERIFY2(w, qPrintable(control));
+    QCOMPARE(w->parentWidget(), form.centralWidget());
+    QCOMPARE(w->geometry(), geometry);
+    QVERIFY(w->isEnabled());
+    QString text;
+    if (auto* b = qobject_cast<QAbstractButton*>(w)) text = b->text();
+    if (auto* l = qobject_cast<QLabel*>(w)) {
+        text = l->text();
+        QVERIFY2(QFontMetrics(l->font()).horizontalAdvance(text) <= l->width(), "the caption is not cut off");
+    }
+    if (auto* r = qobject_cast<QRadioButton*>(w)) QVERIFY2(r->sizeHint().width() <= r->width(), "caption fits");
+    if (auto* e = qobject_cast<QLineEdit*>(w)) {
+        QCOMPARE(e->maxLength(), 32767);  // no limit of its own: only the key filter limits
+        text = e->text();
+    }
+    QCOMPARE(text, caption);
+    if (auto* p = qobject_cast<QPushButton*>(w)) {
+        QVERIFY(!p->isDefault());
+        QVERIFY(!p->autoDefault());
+    }
+}
+
+void tst_Tolvaform::hasAFixedFrameOfTheDesignedSize() {
+    RecordingToolkit toolkit;
+    CurrentDirectory dir;
+    Tolvaform& form = tolvaform();
+    form.Load();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QCOMPARE(form.windowTitle(), QStringLiteral("\u201Dzentrik\u201D携帯調査"));
+    QCOMPARE(form.centralWidget()->size(), QSize(235, 214));
+    QCOMPARE(form.centralWidget()->y(), form.menuBar()->height());
+    QCOMPARE(form.size(), QSize(235, form.menuBar()->height() + 214));
+    QCOMPARE(form.minimumSize(), form.maximumSize());
+    const Qt::WindowFlags flags = form.windowFlags();
+    QVERIFY(flags & Qt::WindowCloseButtonHint);
+    QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
+    QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+    QVERIFY(form.windowIcon().availableSizes().contains(QSize(32, 32)));
+    const QRect screen = form.screen()->availableGeometry();
+    const QPoint offCentre = form.frameGeometry().center() - screen.center();
+    QVERIFY2(qAbs(offCentre.x()) <= 2 && qAbs(offCentre.y()) <= 2, qPrintable(QStringLiteral("off centre by %1, %2").arg(offCentre.x()).arg(offCentre.y())));
+}
+
+void tst_Tolvaform::chainsTheTabOrder() {
+    RecordingToolkit toolkit;
+    Tolvaform& form = tolvaform();
+    // The design's tab order, less the labels and the banner, which take no focus.
+    const QStringList expected{"phone_text090(0)", "researchbtn",    "phone_text090(1)", "tolvaselect(0)",
+                               "tolvaselect(1)",   "tolvaselect(2)", "phone_text090(2)"};
+    QStringList chain;
+    QWidget* w = form.phone_text090(0);
+    do {
+        if (w->focusPolicy() != Qt::NoFocus) chain << w->objectName();
+        w = w->nextInFocusChain();
+    } while (w != form.phone_text090(0));
+    QCOMPARE(chain, expected);
+    QCOMPARE(form.Picture1()->focusPolicy(), Qt::NoFocus);
+}
+
+void tst_Tolvaform::showsTheBannerWithTheUpArrow() {
+    RecordingToolkit toolkit;
+    Tolvaform& form = tolvaform();
+    QCOMPARE(form.Picture1()->pixmap().size(), QSize(234, 60));
+    QCOMPARE(form.Picture1()->cursor().shape(), Qt::UpArrowCursor);
+}
+
+void tst_Tolvaform::menuHasCaptionsSeparatorAndAccessKeys() {
+    RecordingToolkit toolkit;
+    Tolvaform& form = tolvaform();
+    const QList<QAction*> top = form.menuBar()->actions();
+    QCOMPARE(top.size(), 1);
+    QCOMPARE(top[0]->text(), QStringLiteral("ﾍﾙﾌﾟ(&H)"));
+    QCOMPARE(top[0]->menu(), form.help());
+    const QList<QAction*> items = form.help()->actions();
+    QCOMPARE(items.size(), 3);
+    QCOMPARE(items[0], form.helpview());
+    QCOMPARE(items[0]->text(), QStringLiteral("ﾍﾙﾌﾟ(&H)"));
+    QVERIFY(items[1]->isSeparator());
+    QCOMPARE(items[2], form.versions());
+    QCOMPARE(items[2]->text(), QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報(&A)"));
+    // The marked characters are the access keys: Alt+H, then H or A.
+    QCOMPARE(QKeySequence::mnemonic(top[0]->text()), QKeySequence(Qt::ALT | Qt::Key_H));
+    QCOMPARE(QKeySequence::mnemonic(items[2]->text()), QKeySequence(Qt::ALT | Qt::Key_A));
+}
+
+void tst_Tolvaform::versionBoxShowsThreeLinesWithoutIcon() {
+    RecordingToolkit toolkit;
+    Tolvaform& form = tolvaform();
+    form.versions()->trigger();
+    QCOMPARE(toolkit.boxes.boxes.size(), std::size_t{1});
+    const RecordedBox& box = toolkit.boxes.boxes[0];
+    QCOMPARE(box.style, BoxStyle::NoIcon);
+    QVERIFY(box.hasTitle);
+    QCOMPARE(box.title, QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"));
+    const QStringList lines = box.prompt.split(QLatin1Char('\r'));
+    QCOMPARE(lines.size(), 3);
+    QCOMPARE(lines[0], QStringLiteral("ミルデン Version " MILDEN_VERSION));
+    QCOMPARE(lines[1], QString());
+    QVERIFY2(lines[2].contains(QStringLiteral("Velk探偵事務所")), qPrintable(lines[2]));
+    QVERIFY(!box.prompt.contains(QLatin1Char('\n')));
+}
+
+void tst_Tolvaform::loadsTheDataFileOfTheCurrentDirectory_data() {
+    QTest::addColumn<bool>("withFile");
+    QTest::addColumn<QString>("answer");
+    QTest::newRow("with sorvane.dat: the operator is named") << true << Answer090("1000", "丁ネット");
+    // Without a data file every lookup runs on empty tables; what it answers is the lookup's own.
+    QTest::newRow("without sorvane.dat: windows open, lookups run on empty tables")
+        << false << Answer090("1000", "キャリアが不明");
+}
+
+void tst_Tolvaform::loadsTheDataFileOfTheCurrentDirectory() {
+    QFETCH(bool, withFile);
+    QFETCH(QString, answer);
+    RecordingToolkit toolkit;
+    auto dir = withFile ? std::make_unique<CurrentDirectory>(kSampleData) : std::make_unique<CurrentDirectory>();
+    Tolvaform& form = tolvaform();
+    form.Load();
+    QCOMPARE(form.tables().OperatorList090Loaded, withFile);
+    QVERIFY(toolkit.boxes.boxes.empty());  // loading never shows anything
+    form.phone_text090(0)->setText("1000");
+    QTest::mouseClick(form.researchbtn(), Qt::LeftButton);
+    QCOMPARE(toolkit.boxes.boxes.size(), std::size_t{1});
+    QCOMPARE(toolkit.boxes.boxes[0].prompt, answer);
+    QCOMPARE(toolkit.boxes.boxes[0].style, BoxStyle::Information);
+}
+
+void tst_Tolvaform::unloadReleasesTheLoadedLists() {
+    RecordingToolkit toolkit;
+    CurrentDirectory dir(kSampleData);
+    Tolvaform& form = tolvaform();
+    form.Load();
+    QVERIFY(!form.tables().OperatorList090.empty());
+    QVERIFY(form.close());
+    QVERIFY(form.tables().OperatorList090.empty());
+    QVERIFY(form.tables().OperatorList080.empty());
+    QVERIFY(form.tables().OperatorListPhs.empty());
+    QVERIFY(form.tables().ExceptionList090.empty());
+    QCOMPARE(form.tables().PrefixTable090.Cell(1, 0, 0), std::u16string(u"21"));  // tables stay
+}
+
+// What a key does to a digit box: type it with the box holding some text (cursor at the end,
+// or everything selected) and see the text after it, and whether a search ran.
+void tst_Tolvaform::keyFilter_data() {
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<bool>("selectAll");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("clipboard");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<bool>("searched");
+    const int none = Qt::NoModifier;
+    const int ctrl = Qt::ControlModifier;
+    QTest::newRow("fourth character goes in") << "123" << false << int(Qt::Key_4) << none << "" << "1234" << false;
+    QTest::newRow("fifth character is discarded") << "1234" << false << int(Qt::Key_5) << none << "" << "1234" << false;
+    QTest::newRow("a letter at four is discarded too") << "1234" << false << int(Qt::Key_A) << none << "" << "1234" << false;
+    QTest::newRow("the filter ignores digits: a letter at three goes in") << "123" << false << int(Qt::Key_X) << none << "" << "123x" << false;
+    QTest::newRow("space at four is discarded") << "1234" << false << int(Qt::Key_Space) << none << "" << "1234" << false;
+    QTest::newRow("selection at four cannot be typed over") << "1234" << true << int(Qt::Key_9) << none << "" << "1234" << false;
+    QTest::newRow("Backspace at four deletes") << "1234" << false << int(Qt::Key_Backspace) << none << "" << "123" << false;
+    QTest::newRow("Backspace deletes a selection at four") << "1234" << true << int(Qt::Key_Backspace) << none << "" << "" << false;
+    QTest::newRow("Delete at four deletes a selection") << "1234" << true << int(Qt::Key_Delete) << none << "" << "" << false;
+    QTest::newRow("Ctrl+V at four is discarded") << "1234" << false << int(Qt::Key_V) << ctrl << "99" << "1234" << false;
+    QTest::newRow("Ctrl+V at three pastes all of it") << "123" << false << int(Qt::Key_V) << ctrl << "4567" << "1234567" << false;
+    QTest::newRow("Ctrl+X at four cuts") << "1234" << true << int(Qt::Key_X) << ctrl << "" << "" << false;
+    QTest::newRow("Ctrl+Z at four undoes") << "1234" << false << int(Qt::Key_Z) << ctrl << "" << "" << false;
+    QTest::newRow("Return at four searches and keeps the text") << "1234" << false << int(Qt::Key_Return) << none << "" << "1234" << true;
+    QTest::newRow("Enter on the keypad searches") << "12" << false << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << "" << "12" << true;
+}
+
+void tst_Tolvaform::keyFilter() {
+    QFETCH(QString, before);
+    QFETCH(bool, selectAll);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, clipboard);
+    QFETCH(QString, after);
+    QFETCH(bool, searched);
+    RecordingToolkit toolkit;
+    CurrentDirectory dir(kSampleData);
+    Tolvaform& form = tolvaform();
+    form.Load();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    DigitBox* box = form.phone_text090(0);
+    // Typed in one key at a time, so that undo has something to take back.
+    for (const QChar c : before) QTest::keyClick(box, c.toLatin1());
+    QCOMPARE(box->text(), before);
+    if (selectAll) box->selectAll();
+    if (!clipboard.isEmpty()) QGuiApplication::clipboard()->setText(clipboard);
+    QTest::keyClick(box, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(box->text(), after);
+    QCOMPARE(toolkit.boxes.boxes.size(), std::size_t(searched ? 1 : 0));
+}
+
+void tst_Tolvaform::inputMethodTextIsLimitedLikeKeys_data() {
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("after");
+    QTest::newRow("committed at three goes in") << "123" << "123４";
+    QTest::newRow("committed at four is discarded") << "1234" << "1234";
+}
+
+void tst_Tolvaform::inputMethodTextIsLimitedLikeKeys() {
+    QFETCH(QString, before);
+    QFETCH(QString, after);
+    RecordingToolkit toolkit;
+    Tolvaform& form = tolvaform();
+    DigitBox* box = form.phone_text090(0);
+    box->setText(before);
+    QInputMethodEvent commit;
+    commit.setCommitString(QStringLiteral("４"));
+    QApplication::sendEvent(box, &commit);
+    QCOMPARE(box->text(), after);
+}
+
+void tst_Tolvaform::pastedTextIsNotLimitedAndReachesTheLookup() {
+    RecordingToolkit toolkit;
+    CurrentDirectory dir(kSampleData);
+    Tolvaform& form = tolvaform();
+    form.Load();
+    DigitBox* box = form.phone_text090(0);
+    box->setText("1234");
+    QGuiApplication::clipboard()->setText("5");
+    box->paste();  // what the context menu's paste does
+    QCOMPARE(box->text(), QStringLiteral("12345"));
+    box->setText("10105");
+    QTest::keyClick(box, Qt::Key_Return);
+    QCOMPARE(toolkit.boxes.boxes.size(), std::size_t{1});
+    QCOMPARE(toolkit.boxes.boxes[0].prompt, Answer090("10105", "丙テレコムか甲通信"));
+}
+
+// The search request, from the button and from Return in the focused box: the text always comes
+// from the box of the selected range, trimmed of spaces.
+void tst_Tolvaform::searchRequest_data() {
+    QTest::addColumn<int>("selected");
+    QTest::addColumn<QStringList>("texts");  // of phone_text090(0..2)
+    QTest::addColumn<int>("focused");
+    QTest::addColumn<bool>("byReturn");
+    QTest::addColumn<QString>("prompt");  // empty: no box at all
+    QTest::addColumn<BoxStyle>("style");
+
+    struct Case {
+        const char* name;
+        int selected;
+        QStringList texts;
+        int focused;
+        QString prompt;
+        BoxStyle style;
+    };
+    const Case cases[] = {
+        {"090 box", 0, {"1000", "5123", "0000"}, 0, Answer090("1000", "丁ネット"), BoxStyle::Information},
+        {"two operators joined", 0, {"1010", "", ""}, 0, Answer090("1010", "丙テレコムか甲通信"), BoxStyle::Information},
+        {"080 selected takes the 080 box, not the focused one", 1, {"1000", "5123", "0000"}, 0,
+         QStringLiteral("080-5123") + kAnswerSuffix + QStringLiteral("080丁です。"), BoxStyle::Information},
+        {"070 selected takes the PHS box", 2, {"1000", "5123", "0000"}, 1,
+         QStringLiteral("070-0000-****のPHSのキャリアは\rＰＨＳ乙です。"), BoxStyle::Information},
+        {"spaces around the digits are trimmed", 0, {"  1000 ", "", ""}, 0, Answer090("1000", "丁ネット"),
+         BoxStyle::Information},
+        {"only spaces search with an empty text: nothing shown", 0, {"   ", "1000", ""}, 0, QString(), BoxStyle::NoIcon},
+        {"an empty box shows nothing", 1, {"1000", "", ""}, 1, QString(), BoxStyle::NoIcon},
+        {"too short: the lookup's warning", 0, {"12", "", ""}, 0, kWarning2, BoxStyle::Warning},
+    };
+    for (const Case& c : cases) {
+        for (const bool byReturn : {false, true}) {
+            QTest::addRow("%s, %s", c.name, byReturn ? "Return" : "button")
+                << c.selected << c.texts << c.focused << byReturn << c.prompt << c.style;
+        }
+    }
+}
+
+void tst_Tolvaform::searchRequest() {
+    QFETCH(int, selected);
+    QFETCH(QStringList, texts);
+    QFETCH(int, focused);
+    QFETCH(bool, byReturn);
+    QFETCH(QString, prompt);
+    QFETCH(BoxStyle, style);
+    RecordingToolkit toolkit;
+    CurrentDirectory dir(kSampleData);
+    Tolvaform& form = tolvaform();
+    form.Load();
+    form.tolvaselect(selected)->setChecked(true);
+    for (int i = 0; i < 3; ++i) form.phone_text090(i)->setText(texts[i]);
+    if (byReturn) {
+        QTest::keyClick(form.phone_text090(focused), Qt::Key_Return);
+    } else {
+        QTest::mouseClick(form.researchbtn(), Qt::LeftButton);
+    }
+    if (prompt.isEmpty()) {
+        QVERIFY(toolkit.boxes.boxes.empty());
+    } else {
+        QCOMPARE(toolkit.boxes.boxes.size(), std::size_t{1});
+        const RecordedBox& box = toolkit.boxes.boxes[0];
+        QCOMPARE(box.prompt, prompt);
+        QCOMPARE(box.style, style);
+        QCOMPARE(box.hasTitle, style == BoxStyle::Information);
+        if (box.hasTitle) QCOMPARE(box.title, QStringLiteral("ミルデン"));
+    }
+    for (int i = 0; i < 3; ++i) QCOMPARE(form.phone_text090(i)->text(), texts[i]);  // texts untouched
+}
+
+void tst_Tolvaform::accessKeysReachTheVersionBox() {
+    RecordingToolkit toolkit;
+    CurrentDirectory dir;
+    Tolvaform& form = tolvaform();
+    form.Load();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QTest::keyClick(&form, Qt::Key_H, Qt::AltModifier);
+    QTRY_VERIFY(form.help()->isVisible());
+    QTest::keyClick(form.help(), Qt::Key_A);
+    QTRY_COMPARE(toolkit.boxes.boxes.size(), std::size_t{1});
+    QCOMPARE(toolkit.boxes.boxes[0].title, QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"));
+}
+
+QTEST_MAIN(tst_Tolvaform)
+#include "tst_tolvaform.moc"

@@ -1,0 +1,184 @@
+#include "tolvaform.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "clickable_label.h"
+#include "digit_box.h"
+#include "helpfrm.h"
+#include "link_procedure.h"
+#include "lookup_number.h"
+#include "text.h"
+#include "twips.h"
+#include "web_addresses.h"
+#include "window_fonts.h"
+
+// Qt resources of a static library are registered by hand; the macro cannot stand in a namespace.
+static void InitMildenResources() { Q_INIT_RESOURCE(milden); }
+
+namespace milden {
+namespace {
+
+QPointer<Tolvaform>& Instance() {
+    static QPointer<Tolvaform> instance;
+    return instance;
+}
+
+const char* const kRangeCaptions[3] = {"090-", "080-", "070-"};
+
+}  // namespace
+
+Tolvaform& tolvaform() {
+    QPointer<Tolvaform>& instance = Instance();
+    if (!instance) instance = new Tolvaform(InstalledToolkit());
+    return *instance;
+}
+
+void DestroyTolvaform() { delete Instance().data(); }
+
+std::u16string VersionBoxPrompt() {
+    std::u16string prompt(kApplicationTitle);
+    prompt += u" Version " + QStringLiteral(MILDEN_VERSION).toStdU16String();
+    prompt += u"\r\r";
+    prompt += u"Copyright (C) Velk探偵事務所";
+    return prompt;
+}
+
+Tolvaform::Tolvaform(const Toolkit& toolkit) : toolkit_(toolkit) {
+    InitMildenResources();
+    setObjectName(QStringLiteral("tolvaform"));
+    setWindowTitle(QStringLiteral("”zentrik”携帯調査"));
+    setWindowIcon(QIcon(QStringLiteral(":/milden/milden-32.png")));
+    setFont(WindowFont());
+    // A fixed single border: a title bar with its close box, no minimise or maximise button.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+    BuildDesign();
+    BuildMenu();
+    options_ = std::make_unique<RadioRangeOptions>(tolvaselect_);
+    // The window is exactly the menu bar over the client area, and cannot be resized.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    layout()->activate();
+}
+
+Tolvaform::~Tolvaform() { Unload(); }
+
+void Tolvaform::BuildDesign() {
+    client_ = new QWidget(this);
+    client_->setObjectName(QStringLiteral("client"));
+    client_->setFixedSize(TwipsSize(3525, 3210));
+    setCentralWidget(client_);
+
+    for (int i = 0; i < 3; ++i) {
+        tolvaselect_[i] = new QRadioButton(QString::fromLatin1(kRangeCaptions[i]), client_);
+        tolvaselect_[i]->setObjectName(QStringLiteral("tolvaselect(%1)").arg(i));
+    }
+    // The boxes come after the option buttons, so they lie on top where the two overlap.
+    for (int i = 0; i < 3; ++i) {
+        phone_text090_[i] = new DigitBox(client_);
+        phone_text090_[i]->setObjectName(QStringLiteral("phone_text090(%1)").arg(i));
+        connect(phone_text090_[i], &DigitBox::searchKey, this, &Tolvaform::researchbtn_Click);
+    }
+    for (int i = 0; i < 3; ++i) {
+        Label1_[i] = new QLabel(QStringLiteral("-****"), client_);
+        Label1_[i]->setObjectName(QStringLiteral("Label1(%1)").arg(i));
+        Label1_[i]->setTextFormat(Qt::PlainText);
+        Label1_[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
+    researchbtn_ = new QPushButton(QStringLiteral("検　索"), client_);
+    researchbtn_->setObjectName(QStringLiteral("researchbtn"));
+    researchbtn_->setAutoDefault(false);
+    connect(researchbtn_, &QPushButton::clicked, this, &Tolvaform::researchbtn_Click);
+
+    Picture1_ = new ClickableLabel(client_);
+    Picture1_->setObjectName(QStringLiteral("Picture1"));
+    Picture1_->setPixmap(QPixmap(QStringLiteral(":/milden/banner.png")));
+    Picture1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Picture1_->setCursor(Qt::UpArrowCursor);
+    connect(Picture1_, &ClickableLabel::clicked, this, &Tolvaform::Picture1_Click);
+
+    PlaceControls({
+        {tolvaselect_[0], 480, 120, 855, 495},
+        {tolvaselect_[1], 480, 600, 855, 495},
+        {tolvaselect_[2], 480, 1080, 975, 495},
+        {phone_text090_[0], 1200, 240, 975, 270},
+        {phone_text090_[1], 1200, 720, 975, 270},
+        {phone_text090_[2], 1200, 1200, 975, 270},
+        {Label1_[0], 2280, 240, 615, 375},
+        {Label1_[1], 2280, 720, 615, 375},
+        {Label1_[2], 2280, 1200, 615, 375},
+        {researchbtn_, 960, 1680, 1575, 375},
+        {Picture1_, 0, 2280, 3540, 940},
+    });
+    ChainTabOrder({Picture1_, phone_text090_[0], researchbtn_, phone_text090_[1], tolvaselect_[0], tolvaselect_[1],
+                   tolvaselect_[2], phone_text090_[2], Label1_[0], Label1_[1], Label1_[2]});
+}
+
+void Tolvaform::BuildMenu() {
+    help_ = menuBar()->addMenu(QStringLiteral("ﾍﾙﾌﾟ(&H)"));
+    help_->setObjectName(QStringLiteral("help"));
+    helpview_ = help_->addAction(QStringLiteral("ﾍﾙﾌﾟ(&H)"));
+    helpview_->setObjectName(QStringLiteral("helpview"));
+    help_->addSeparator()->setObjectName(QStringLiteral("dummy"));
+    versions_ = help_->addAction(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報(&A)"));
+    versions_->setObjectName(QStringLiteral("versions"));
+    connect(helpview_, &QAction::triggered, this, &Tolvaform::helpview_Click);
+    connect(versions_, &QAction::triggered, this, &Tolvaform::versions_Click);
+}
+
+void Tolvaform::Load() {
+    unloaded_ = false;
+    ClearLoadedFlags(tables_);
+    LoadDataFile(tables_, DataFilePathInCurrentDirectory());
+    tolvaselect_[0]->setChecked(true);
+    CentreOnScreen(*this);
+    show();
+    activateWindow();
+    phone_text090_[0]->setFocus();
+}
+
+void Tolvaform::researchbtn_Click() {
+    for (int i = 0; i < 3; ++i) {
+        if (!tolvaselect_[i]->isChecked()) continue;
+        const std::u16string text = phone_text090_[i]->text().toStdU16String();
+        LookupNumber(std::u16string(TrimSpaces(text)), tables_, *options_, *toolkit_.boxes);
+        return;
+    }
+}
+
+void Tolvaform::helpview_Click() { helpfrm().ShowModal(); }
+
+void Tolvaform::versions_Click() {
+    toolkit_.boxes->ShowMessage(VersionBoxPrompt(), BoxStyle::NoIcon, kVersionBoxTitle);
+}
+
+void Tolvaform::Picture1_Click() {
+    RunLinkProcedure(ie_, *toolkit_.browsers, kPublicationAddress, [this] { ie_OnQuit(); });
+}
+
+void Tolvaform::ie_OnQuit() {
+    // Called from the browser's own quit event: let it go once that event is over.
+    if (BrowserObject* quit = ie_.release()) {
+        QObject::disconnect(quit, &BrowserObject::OnQuit, nullptr, nullptr);
+        quit->deleteLater();
+    }
+}
+
+void Tolvaform::closeEvent(QCloseEvent* event) {
+    QMainWindow::closeEvent(event);
+    if (event->isAccepted()) Unload();
+}
+
+void Tolvaform::Unload() {
+    if (unloaded_) return;
+    unloaded_ = true;
+    ReleaseLoadedLists(tables_);
+}
+
+}  // namespace milden
