@@ -13,7 +13,7 @@ MILDEN_TEST_PACKAGES=(
   clang libclang-rt-14-dev
   libbson-dev
   xvfb xauth
-  desktop-file-utils appstream
+  desktop-file-utils appstream dpkg-dev
   python3-phonenumbers
 )
 
