@@ -1,0 +1,62 @@
+// milden-browser: reads commands from standard input, one a line, and shows web pages. It exits
+// when its window closes or when standard input ends (the tool has gone away).
+#include <QApplication>
+#include <QSocketNotifier>
+#include <QWebEngineView>
+#include <cstdio>
+#include <string>
+#include <unistd.h>
+
+#include "browser_command.h"
+#include "browser_window.h"
+
+namespace {
+
+// Chromium refuses to start its sandbox as root; only then is it turned off.
+void DisableSandboxForRoot() {
+    if (::geteuid() == 0) qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    DisableSandboxForRoot();
+    QApplication app(argc, argv);
+    app.setQuitOnLastWindowClosed(true);
+    const bool allowFile = qEnvironmentVariableIntValue("MILDEN_BROWSER_ALLOW_FILE") == 1;
+
+    milden::BrowserWindow window;
+    window.setAttribute(Qt::WA_QuitOnClose);
+    // The one answer: whether a page has loaded, so the tool (and its tests) can tell.
+    QObject::connect(window.view(), &QWebEngineView::loadFinished, &app, [](bool ok) {
+        std::fputs(ok ? "loaded ok\n" : "loaded failed\n", stdout);
+        std::fflush(stdout);
+    });
+
+    std::string pending;
+    QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
+    QObject::connect(&input, &QSocketNotifier::activated, &app, [&] {
+        char chunk[4096];
+        const ssize_t got = ::read(STDIN_FILENO, chunk, sizeof chunk);
+        if (got <= 0) {  // the tool has gone away
+            input.setEnabled(false);
+            window.close();
+            app.quit();
+            return;
+        }
+        pending.append(chunk, static_cast<size_t>(got));
+        if (pending.size() > 65536) pending.clear();  // no line is that long: drop the garbage
+        for (size_t end; (end = pending.find('\n')) != std::string::npos;) {
+            const QString line = QString::fromUtf8(pending.data(), static_cast<qsizetype>(end));
+            pending.erase(0, end + 1);
+            const milden::BrowserCommand command = milden::ParseBrowserCommand(line, allowFile);
+            switch (command.kind) {
+            case milden::BrowserCommand::Kind::Navigate: window.view()->load(command.address); break;
+            case milden::BrowserCommand::Kind::Show: window.show(); window.raise(); window.activateWindow(); break;
+            case milden::BrowserCommand::Kind::Close: window.close(); app.quit(); break;
+            case milden::BrowserCommand::Kind::Ignore: break;
+            }
+        }
+    });
+    return app.exec();
+}
