@@ -1,16 +1,21 @@
 #include "process_browser.h"
 
+#include <QCoreApplication>
+
+#include "helper_process_browser.h"
+
 namespace milden {
 namespace {
 
-// Until the helper process is wired in, no browser can be created; the links then do nothing.
-class NoBrowserFactory : public BrowserFactory {
+class ProcessBrowserFactory : public BrowserFactory {
 public:
-    std::unique_ptr<BrowserObject> Create() override { return nullptr; }
+    std::unique_ptr<BrowserObject> Create() override {
+        return HelperProcessBrowser::Start(FindBrowserHelper(QCoreApplication::applicationDirPath()));
+    }
 };
 
 }  // namespace
 
-std::unique_ptr<BrowserFactory> CreateProcessBrowserFactory() { return std::make_unique<NoBrowserFactory>(); }
+std::unique_ptr<BrowserFactory> CreateProcessBrowserFactory() { return std::make_unique<ProcessBrowserFactory>(); }
 
 }  // namespace milden

@@ -1,0 +1,96 @@
+// The real milden-browser helper, started through the tool's factory, offscreen: it takes a local
+// page, shows it, closes on request, and its quit reaches the tool exactly once.
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+
+#include "helper_process_browser.h"
+#include "process_browser.h"
+
+using milden::HelperProcessBrowser;
+
+class TestProcessBrowser : public QObject {
+    Q_OBJECT
+private slots:
+    void finds_helper_beside_the_program_or_in_libexec() {
+        QTemporaryDir root;
+        QVERIFY(root.isValid());
+        const QDir dir(root.path());
+        QVERIFY(dir.mkpath(QStringLiteral("bin")) && dir.mkpath(QStringLiteral("libexec/milden")));
+        QCOMPARE(milden::FindBrowserHelper(dir.filePath(QStringLiteral("bin"))), QString());
+
+        const QString installed = dir.filePath(QStringLiteral("libexec/milden/milden-browser"));
+        WriteExecutable(installed);
+        QCOMPARE(QFileInfo(milden::FindBrowserHelper(dir.filePath(QStringLiteral("bin")))).canonicalFilePath(),
+                 QFileInfo(installed).canonicalFilePath());
+
+        const QString beside = dir.filePath(QStringLiteral("bin/milden-browser"));
+        WriteExecutable(beside);
+        QCOMPARE(milden::FindBrowserHelper(dir.filePath(QStringLiteral("bin"))), QFileInfo(beside).absoluteFilePath());
+    }
+
+    void a_file_that_is_not_executable_is_not_the_helper() {
+        QTemporaryDir root;
+        QFile plain(QDir(root.path()).filePath(QStringLiteral("milden-browser")));
+        QVERIFY(plain.open(QIODevice::WriteOnly));
+        plain.close();
+        QCOMPARE(milden::FindBrowserHelper(root.path()), QString());
+        QVERIFY(HelperProcessBrowser::Start(plain.fileName()) == nullptr);
+    }
+
+    void real_helper_shows_a_page_and_quits_once() {
+        QTemporaryDir pages;
+        QFile page(QDir(pages.path()).filePath(QStringLiteral("page.html")));
+        QVERIFY(page.open(QIODevice::WriteOnly));
+        page.write("<html><head><title>local page</title></head><body>hello</body></html>");
+        page.close();
+
+        const auto factory = milden::CreateProcessBrowserFactory();
+        std::unique_ptr<milden::BrowserObject> first = factory->Create();
+        QVERIFY2(first, "milden-browser was not found beside the test or could not start");
+        auto* helper = qobject_cast<HelperProcessBrowser*>(first.get());
+        QVERIFY(helper);
+        const qint64 firstId = helper->processId();
+        QVERIFY(firstId > 0);
+        QSignalSpy quits(first.get(), &milden::BrowserObject::OnQuit);
+        QSignalSpy loads(helper, &HelperProcessBrowser::PageLoaded);
+
+        // Addresses it must not open are written, ignored by the helper, and load nothing.
+        QVERIFY(first->Navigate(QStringLiteral("javascript:alert(1)")));
+        QVERIFY(!first->Navigate(QStringLiteral("https://example.jp/\nclose")));
+        QVERIFY(first->Navigate(QUrl::fromLocalFile(page.fileName()).toString()));
+        QVERIFY(first->SetVisible(true));
+        QVERIFY(!first->SetVisible(false));
+        QTRY_COMPARE_WITH_TIMEOUT(loads.count(), 1, 30000);
+        QCOMPARE(loads.at(0).at(0).toBool(), true);
+        QCOMPARE(quits.count(), 0);
+
+        QVERIFY(helper->Close());
+        QTRY_COMPARE_WITH_TIMEOUT(quits.count(), 1, 30000);
+        QVERIFY2(helper->ExitedCleanly(), "the helper crashed or failed instead of closing");
+        QTest::qWait(300);  // nothing more arrives
+        QCOMPARE(quits.count(), 1);
+        QVERIFY(!first->Navigate(QStringLiteral("https://example.jp/")));
+        QVERIFY(!first->SetVisible(true));
+
+        std::unique_ptr<milden::BrowserObject> second = factory->Create();
+        QVERIFY(second);
+        const qint64 secondId = qobject_cast<HelperProcessBrowser*>(second.get())->processId();
+        QVERIFY(secondId > 0);
+        QVERIFY(secondId != firstId);
+        QVERIFY(second->Navigate(QStringLiteral("https://example.jp/")));
+    }
+
+private:
+    static void WriteExecutable(const QString& path) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("#!/bin/sh\n");
+        file.close();
+        QVERIFY(file.setPermissions(file.permissions() | QFileDevice::ExeOwner));
+    }
+};
+
+QTEST_MAIN(TestProcessBrowser)
+#include "tst_process_browser.moc"
