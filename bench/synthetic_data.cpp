@@ -1,7 +1,5 @@
 #include "synthetic_data.h"
 
-#include <iconv.h>
-
 #include <array>
 #include <stdexcept>
 #include <string_view>
@@ -100,21 +98,6 @@ std::string Block() {
 }
 
 }  // namespace
-
-std::string EncodeCp932(const std::string& utf8) {
-    iconv_t cd = iconv_open("CP932", "UTF-8");
-    if (cd == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("no CP932 converter");
-    std::string out(utf8.size() * 2 + 4, '\0');
-    char* in = const_cast<char*>(utf8.data());
-    std::size_t inLeft = utf8.size();
-    char* o = out.data();
-    std::size_t outLeft = out.size();
-    const std::size_t r = iconv(cd, &in, &inLeft, &o, &outLeft);
-    iconv_close(cd);
-    if (r == static_cast<std::size_t>(-1)) throw std::runtime_error("text not representable in CP932");
-    out.resize(out.size() - outLeft);
-    return out;
-}
 
 std::string MakeSyntheticDataFile(std::size_t targetBytes) {
     const std::string block = Block();

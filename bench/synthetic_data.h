@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <string>
 
+#include "cp932.h"
+
 namespace milden::bench {
 
 // About targetBytes of code page 932 text: all nine sections, repeated until the size is
@@ -15,7 +17,6 @@ std::string MakeSyntheticDataFile(std::size_t targetBytes);
 // dozen exceptions, about 12 KB), for when the bundled file is not there.
 std::string MakeBundledLikeDataFile();
 
-// UTF-8 text encoded to code page 932.
-std::string EncodeCp932(const std::string& utf8);
+using milden::EncodeCp932;
 
 }  // namespace milden::bench

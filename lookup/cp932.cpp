@@ -5,6 +5,8 @@
 #include <cerrno>
 #include <cstring>
 #include <iconv.h>
+
+#include <stdexcept>
 #include <memory>
 #include <optional>
 
@@ -145,6 +147,25 @@ std::u16string DecodeCp932(std::string_view bytes) {
         i += length;
     }
     out.resize(static_cast<std::size_t>(o - out.data()));
+    return out;
+}
+
+std::string EncodeCp932(std::string_view utf8) {
+    iconv_t cd = iconv_open("CP932", "UTF-8");
+    if (cd == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("iconv has no CP932 converter");
+    // Code page 932 never needs more bytes than UTF-8 for the same text.
+    std::string out(utf8.size(), '\0');
+    char* in = const_cast<char*>(utf8.data());
+    std::size_t inLeft = utf8.size();
+    char* o = out.data();
+    std::size_t outLeft = out.size();
+    const std::size_t result = iconv(cd, &in, &inLeft, &o, &outLeft);
+    iconv_close(cd);
+    if (result != 0) {
+        const std::size_t at = utf8.size() - inLeft;
+        throw std::runtime_error("text not representable in code page 932 at byte " + std::to_string(at));
+    }
+    out.resize(out.size() - outLeft);
     return out;
 }
 

@@ -1,7 +1,5 @@
 #include "data_file_writer.h"
 
-#include <iconv.h>
-
 #include <stdexcept>
 
 #include "operator_names.h"
@@ -159,23 +157,5 @@ std::string DataFileText(const std::vector<RangePlan>& plans, const SourcePackag
     return t.Take();
 }
 
-std::string EncodeCp932(std::string_view utf8) {
-    iconv_t cd = iconv_open("CP932", "UTF-8");
-    if (cd == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("iconv has no CP932 converter");
-    // Code page 932 never needs more bytes than UTF-8 for the same text.
-    std::string out(utf8.size(), '\0');
-    char* in = const_cast<char*>(utf8.data());
-    std::size_t inLeft = utf8.size();
-    char* o = out.data();
-    std::size_t outLeft = out.size();
-    const std::size_t result = iconv(cd, &in, &inLeft, &o, &outLeft);
-    iconv_close(cd);
-    if (result != 0) {
-        const std::size_t at = utf8.size() - inLeft;
-        throw std::runtime_error("text not representable in code page 932 at byte " + std::to_string(at));
-    }
-    out.resize(out.size() - outLeft);
-    return out;
-}
 
 }  // namespace milden::datagen

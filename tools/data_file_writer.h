@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "block_plan.h"
+#include "cp932.h"
 #include "carrier_source.h"
 
 namespace milden::datagen {
@@ -21,7 +22,6 @@ struct SourceNotes {
 // list, prefix table and exception list. The same input always gives the same text.
 std::string DataFileText(const std::vector<RangePlan>& plans, const SourcePackage& package, const SourceNotes& notes);
 
-// UTF-8 to code page 932 through iconv; throws std::runtime_error for text it cannot encode.
-std::string EncodeCp932(std::string_view utf8);
+using milden::EncodeCp932;
 
 }  // namespace milden::datagen

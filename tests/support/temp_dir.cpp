@@ -1,6 +1,7 @@
 #include "temp_dir.h"
 
-#include <iconv.h>
+#include "cp932.h"
+
 #include <stdlib.h>
 
 #include <fstream>
@@ -26,20 +27,7 @@ std::string TempDir::Write(std::string_view name, std::string_view bytes) const 
     return file.string();
 }
 
-std::string ToCp932(std::string_view utf8) {
-    iconv_t cd = iconv_open("CP932", "UTF-8");
-    if (cd == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("no CP932 converter");
-    std::string out(utf8.size() * 2 + 4, '\0');
-    char* in = const_cast<char*>(utf8.data());
-    std::size_t inLeft = utf8.size();
-    char* o = out.data();
-    std::size_t outLeft = out.size();
-    const std::size_t r = iconv(cd, &in, &inLeft, &o, &outLeft);
-    iconv_close(cd);
-    if (r == static_cast<std::size_t>(-1)) throw std::runtime_error("text not representable in CP932");
-    out.resize(out.size() - outLeft);
-    return out;
-}
+std::string ToCp932(std::string_view utf8) { return EncodeCp932(utf8); }
 
 LookupTables LoadFromFile(std::string_view utf8) {
     TempDir dir;
