@@ -1,6 +1,5 @@
 #include "cp932.h"
 
-#include <algorithm>
 #include <array>
 #include <bit>
 #include <cerrno>
@@ -113,12 +112,9 @@ void DecodeWithIconv(iconv_t cd, std::string_view bytes, char16_t*& out) {
 
 }  // namespace
 
-std::size_t DecodeCp932(std::string_view bytes, char16_t* out) {
+std::size_t DecodeCp932NonAscii(std::string_view bytes, char16_t* out) {
     char16_t* o = out;
     std::size_t i = 0;
-    // ASCII stays as it is in code page 932; most values are ASCII throughout.
-    while (i < bytes.size() && static_cast<unsigned char>(bytes[i]) < 0x80) *o++ = static_cast<unsigned char>(bytes[i++]);
-    if (i == bytes.size()) return i;
     const Cp932Table& table = Table();
     std::unique_ptr<Cp932Converter> converter;  // opened only for bytes the table does not know
     while (i < bytes.size()) {
@@ -149,13 +145,11 @@ std::size_t DecodeCp932(std::string_view bytes, char16_t* out) {
 }
 
 void DecodeCp932(std::string_view bytes, std::u16string& out) {
-    if (std::all_of(bytes.begin(), bytes.end(), [](char b) { return static_cast<unsigned char>(b) < 0x80; })) {
-        out.assign(bytes.begin(), bytes.end());  // ASCII stays as it is
-        return;
-    }
-    // Every byte yields at most one UTF-16 unit, so the output never needs to grow.
+    // Every byte yields at most one UTF-16 unit, so the output never needs to grow. A value
+    // written again (a section read twice) has the same length: neither resize then does a thing.
     out.resize(bytes.size());
-    out.resize(DecodeCp932(bytes, out.data()));
+    const std::size_t length = DecodeCp932(bytes, out.data());
+    if (length < bytes.size()) out.resize(length);
 }
 
 std::u16string DecodeCp932(std::string_view bytes) {

@@ -65,24 +65,27 @@ public:
 
     // The next item. At the end it returns an empty item.
     DataItem NextItem() {
-        // Most items start at once after the last delimiter and end, with their delimiter and
-        // the byte after it, inside the same 64-byte block: for them the block's masks say all.
+        // Most items start at once after the last delimiter, are not quoted and end inside the
+        // 64-byte block they start in: the block's masks give their end and their first ";"
+        // without a look at each byte. The rest, and every item of an observed load, take the
+        // longer way.
         if (pos_ < bytes_.size() && observer_ == nullptr) {
             const char first = bytes_[pos_];
             const std::uint64_t shift = pos_ % kMaskBlockBytes;
             const BlockMasks& masks = MasksAt(pos_ / kMaskBlockBytes);
-            const std::uint64_t ahead = masks.delimiters >> shift;
-            if (first != ' ' && first != '\t' && first != '"' && ahead != 0) {
-                const auto length = static_cast<std::size_t>(std::countr_zero(ahead));
-                const std::size_t end = pos_ + length;
-                if (end + 1 < bytes_.size() && (length == 0 || (bytes_[end - 1] != ' ' && bytes_[end - 1] != '\t'))) {
-                    const std::uint64_t semicolons = (masks.semicolons >> shift) & ((std::uint64_t{1} << length) - 1);
+            const std::uint64_t delimiters = masks.delimiters >> shift;
+            if (first != ' ' && first != '\t' && first != '"' && delimiters != 0) {
+                const std::size_t end = pos_ + static_cast<std::size_t>(std::countr_zero(delimiters));
+                // The byte after the delimiter must be at hand too: after a CR it may be the LF.
+                if (end + 1 < bytes_.size() && (end == pos_ || (bytes_[end - 1] != ' ' && bytes_[end - 1] != '\t'))) {
+                    const std::uint64_t semicolons = (masks.semicolons >> shift) & ((delimiters & -delimiters) - 1);
                     // Field by field: a DataItem built whole is copied in pieces too large to
                     // forward from the stores that made it, which stalls the loop.
                     DataItem item;
-                    item.text = std::string_view(bytes_.data() + pos_, length);
-                    item.firstSemicolon = semicolons != 0 ? static_cast<std::size_t>(std::countr_zero(semicolons)) : length;
-                    item.firstComma = length;
+                    item.text = std::string_view(bytes_.data() + pos_, end - pos_);
+                    item.firstSemicolon = semicolons != 0 ? static_cast<std::size_t>(std::countr_zero(semicolons))
+                                                          : item.text.size();
+                    item.firstComma = item.text.size();
                     pos_ = end + (bytes_[end] == '\r' && bytes_[end + 1] == '\n' ? 2 : 1);
                     return item;
                 }
@@ -99,6 +102,8 @@ public:
     void ReportCut();
 
 private:
+    static constexpr std::size_t kNotFound = std::numeric_limits<std::size_t>::max();
+
     // Where an item ends: after its closing quote (if quoted) and the text up to its delimiter.
     struct Extent {
         std::size_t start;      // first byte (the quote, if quoted)

@@ -13,12 +13,14 @@ char16_t* TextArena::ReserveChunk(std::size_t units, Handle& handle) {
     }
     chunks_.push_back(std::make_unique_for_overwrite<char16_t[]>(kChunkUnits));
     sharedChunk_ = chunks_.size() - 1;
+    shared_ = chunks_.back().get();
     used_ = 0;
     return Reserve(units, handle);
 }
 
 void TextArena::Clear() {
     std::vector<std::unique_ptr<char16_t[]>>().swap(chunks_);
+    shared_ = nullptr;
     used_ = kChunkUnits;
 }
 

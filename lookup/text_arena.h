@@ -67,7 +67,7 @@ private:
         handle = static_cast<Handle>(sharedChunk_ << 16 | used_) + 1;
         lastReserve_ = used_;
         used_ += total;
-        return chunks_[sharedChunk_].get() + lastReserve_;
+        return shared_ + lastReserve_;
     }
     char16_t* ReserveChunk(std::size_t units, Handle& handle);
     // Writes the header for length at place and gives back what the string did not use.
@@ -83,6 +83,7 @@ private:
 
     std::vector<std::unique_ptr<char16_t[]>> chunks_;
     std::size_t sharedChunk_ = 0;     // the chunk short strings go to
+    char16_t* shared_ = nullptr;      // its units
     std::size_t used_ = kChunkUnits;  // units used in it; full before the first string
     std::size_t lastReserve_ = 0;     // where the last string starts in it; kChunkUnits for one of its own
 };
