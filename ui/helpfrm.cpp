@@ -1,5 +1,6 @@
 #include "helpfrm.h"
 
+#include <QKeyEvent>
 #include <QPalette>
 #include <QPointer>
 #include <QPushButton>
@@ -87,6 +88,15 @@ Helpfrm::~Helpfrm() = default;
 void Helpfrm::ShowModal() {
     CentreOnScreen(*this);
     exec();
+}
+
+void Helpfrm::keyPressEvent(QKeyEvent* event) {
+    // The window has no cancel button: Escape does not close it, only 閉じる and the close box do.
+    if (event->matches(QKeySequence::Cancel)) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void Helpfrm::Label1_Click(int index) {

@@ -64,6 +64,8 @@ private slots:
     void closingEndsTheModalDisplay_data();
     void closingEndsTheModalDisplay();
     void mainWindowTakesNoInputWhileOpen();
+    void escapeDoesNotClose_data();
+    void escapeDoesNotClose();
 };
 
 void tst_Helpfrm::isOneToolWindowOfTheDesignedSize() {
@@ -200,6 +202,26 @@ void tst_Helpfrm::mainWindowTakesNoInputWhileOpen() {
 
     clickSearch();  // once the help window is closed the same click searches
     QCOMPARE(toolkit.boxes.boxes.size(), std::size_t{1});
+}
+
+void tst_Helpfrm::escapeDoesNotClose_data() {
+    QTest::addColumn<bool>("toFocusWidget");
+    QTest::newRow("to the focused control") << true;
+    QTest::newRow("to the window") << false;
+}
+
+void tst_Helpfrm::escapeDoesNotClose() {
+    QFETCH(bool, toFocusWidget);
+    RecordingToolkit toolkit;
+    bool openAfterEscape = false;
+    QVERIFY(WithHelpOpen([&](Helpfrm& h) {
+        QWidget* target = toFocusWidget && h.focusWidget() ? h.focusWidget() : &h;
+        QTest::keyClick(target, Qt::Key_Escape);
+        QApplication::processEvents();
+        openAfterEscape = h.isVisible() && QApplication::activeModalWidget() == &h;
+    }));
+    QVERIFY(openAfterEscape);
+    QVERIFY(!helpfrm().isVisible());  // 閉じる still closes it
 }
 
 QTEST_MAIN(tst_Helpfrm)
