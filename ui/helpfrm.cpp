@@ -58,7 +58,9 @@ Helpfrm::Helpfrm(const Toolkit& toolkit, QWidget* parent) : QDialog(parent), too
 
     const std::array<LabelDesign, 7>& designs = LabelDesigns();
     for (int i = 0; i < 7; ++i) {
-        Label1_[i] = new ClickableLabel(designs[i].caption, this);
+        Label1_[i] = new ClickableLabel(this);
+        if (i == 5) Label1_[i]->SetLink(QStringLiteral("Velk探偵事務所のホームページを開く"));
+        Label1_[i]->setText(designs[i].caption);
         Label1_[i]->setObjectName(QStringLiteral("Label1(%1)").arg(i));
         Label1_[i]->setTextFormat(Qt::PlainText);
         Label1_[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -67,6 +69,7 @@ Helpfrm::Helpfrm(const Toolkit& toolkit, QWidget* parent) : QDialog(parent), too
         connect(Label1_[i], &ClickableLabel::clicked, this, [this, i] { Label1_Click(i); });
     }
     ClickableLabel* link = Label1_[5];
+    link->setAccessibleDescription(kMakerHomePage);
     link->setFont(LinkFont());
     QPalette palette = link->palette();
     palette.setColor(QPalette::WindowText, QColor(0, 0, 255));
@@ -75,6 +78,7 @@ Helpfrm::Helpfrm(const Toolkit& toolkit, QWidget* parent) : QDialog(parent), too
 
     Command1_ = new QPushButton(QStringLiteral("閉じる"), this);
     Command1_->setObjectName(QStringLiteral("Command1"));
+    Command1_->setAccessibleName(QStringLiteral("ヘルプを閉じる"));
     Command1_->setAutoDefault(false);
     Command1_->setDefault(false);
     PlaceControls({{Command1_, 2520, 2160, 1215, 375}});
