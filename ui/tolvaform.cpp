@@ -14,6 +14,7 @@
 #include "helpfrm.h"
 #include "link_procedure.h"
 #include "lookup_number.h"
+#include "option_button.h"
 #include "text.h"
 #include "twips.h"
 #include "web_addresses.h"
@@ -78,7 +79,7 @@ void Tolvaform::BuildDesign() {
     setCentralWidget(client_);
 
     for (int i = 0; i < 3; ++i) {
-        tolvaselect_[i] = new QRadioButton(QString::fromLatin1(kRangeCaptions[i]), client_);
+        tolvaselect_[i] = new OptionButton(QString::fromLatin1(kRangeCaptions[i]), client_);
         tolvaselect_[i]->setObjectName(QStringLiteral("tolvaselect(%1)").arg(i));
         tolvaselect_[i]->setAccessibleName(
             QStringLiteral("%1 で始まる%2の番号").arg(QLatin1String(kRangeCaptions[i]), QString::fromUtf16(kRangeKinds[i])));
