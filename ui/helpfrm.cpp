@@ -4,6 +4,7 @@
 #include <QPalette>
 #include <QPointer>
 #include <QPushButton>
+#include <cstdlib>
 
 #include "clickable_label.h"
 #include "link_procedure.h"
@@ -37,6 +38,15 @@ const std::array<LabelDesign, 7>& LabelDesigns() {
         {QStringLiteral("Velk探偵事務所 HOME PAGE :"), 480, 1680, 2415, 255},
     }};
     return designs;
+}
+
+// Puts two labels that share a line in different fonts on one baseline: both are drawn from the
+// top of their rectangles, so the text with the higher baseline is moved down (a label's
+// contents cannot reach above its rectangle).
+void AlignBaselines(QLabel& first, QLabel& second) {
+    const auto baseline = [](const QLabel& l) { return l.y() + l.fontMetrics().ascent(); };
+    const int shift = baseline(first) - baseline(second);
+    (shift > 0 ? second : first).setContentsMargins(0, std::abs(shift), 0, 0);
 }
 
 }  // namespace
@@ -75,6 +85,7 @@ Helpfrm::Helpfrm(const Toolkit& toolkit, QWidget* parent) : QDialog(parent), too
     palette.setColor(QPalette::WindowText, QColor(0, 0, 255));
     link->setPalette(palette);
     link->setCursor(Qt::UpArrowCursor);
+    AlignBaselines(*link, *Label1_[6]);
 
     Command1_ = new QPushButton(QStringLiteral("閉じる"), this);
     Command1_->setObjectName(QStringLiteral("Command1"));

@@ -59,6 +59,7 @@ private slots:
     void placesEveryControl_data();
     void placesEveryControl();
     void drawsTheAddressAsALink();
+    void addressSitsOnItsCaptionsBaseline();
     void onlyTheAddressLabelReacts_data();
     void onlyTheAddressLabelReacts();
     void closingEndsTheModalDisplay_data();
@@ -138,6 +139,29 @@ void tst_Helpfrm::drawsTheAddressAsALink() {
     // The other labels keep the default look.
     QVERIFY(!helpfrm().Label1(6)->font().underline());
     QCOMPARE(helpfrm().Label1(6)->cursor().shape(), Qt::ArrowCursor);
+}
+
+// The row just below the first ink in the label's first character cell, in window coordinates:
+// its baseline, for a first character without descender ("V", "h"), above any underline.
+int InkBaseline(QLabel* label) {
+    const QImage image = label->grab().toImage();
+    const QColor background = label->palette().color(QPalette::Window);
+    const int width = label->fontMetrics().horizontalAdvance(label->text().left(1));
+    bool inked = false;
+    for (int y = 0; y < image.height(); ++y) {
+        bool ink = false;
+        for (int x = 0; x < width && !ink; ++x) ink = qGray(image.pixel(x, y)) < qGray(background.rgb()) - 96;
+        if (ink) inked = true;
+        else if (inked) return label->y() + y;
+    }
+    return -1;
+}
+
+void tst_Helpfrm::addressSitsOnItsCaptionsBaseline() {
+    RecordingToolkit toolkit;
+    const int caption = InkBaseline(helpfrm().Label1(6));
+    QVERIFY(caption > 0);
+    QCOMPARE(InkBaseline(helpfrm().Label1(5)), caption);
 }
 
 void tst_Helpfrm::onlyTheAddressLabelReacts_data() {
