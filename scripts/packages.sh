@@ -12,7 +12,7 @@ MILDEN_TEST_PACKAGES=(
   libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev
   libbson-dev
-  xvfb xauth
+  xvfb xauth openbox
   desktop-file-utils appstream dpkg-dev
   python3-phonenumbers
 )

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <cstdlib>
 
+#include "centring.h"
 #include "clickable_label.h"
 #include "link_procedure.h"
 #include "tolvaform.h"

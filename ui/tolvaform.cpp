@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "centring.h"
 #include "clickable_label.h"
 #include "digit_box.h"
 #include "helpfrm.h"
