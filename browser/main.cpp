@@ -2,6 +2,7 @@
 // when its window closes. When standard input ends (the tool has gone away) a shown window stays
 // open for the user; a helper whose window was never shown exits.
 #include <QApplication>
+#include <QLocale>
 #include <QSocketNotifier>
 #include <QWebEngineView>
 #include <cerrno>
@@ -11,6 +12,7 @@
 #include <unistd.h>
 
 #include "browser_command.h"
+#include "qt_translations.h"
 #include "browser_window.h"
 
 namespace {
@@ -26,7 +28,10 @@ int main(int argc, char** argv) {
     DisableSandboxForRoot();
     // Once the tool has gone, an answer written to it is lost instead of ending the browser.
     std::signal(SIGPIPE, SIG_IGN);
+    // Japanese like the tool: the engine's own pages (errors) and the languages a page is asked in.
+    QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
     QApplication app(argc, argv);
+    milden::InstallQtJapanese();
     app.setQuitOnLastWindowClosed(true);
     const bool allowFile = qEnvironmentVariableIntValue("MILDEN_BROWSER_ALLOW_FILE") == 1;
 
