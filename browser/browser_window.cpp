@@ -12,9 +12,10 @@ BrowserWindow::BrowserWindow() : view_(new QWebEngineView(this)) {
     bar->setMovable(false);
     // Qt WebEngine has no Japanese catalogue of its own texts in Debian: the three buttons are
     // named here (the page's context menu uses the same actions).
-    const std::pair<QWebEnginePage::WebAction, QString> buttons[] = {{QWebEnginePage::Back, QStringLiteral("戻る")},
-                                                                    {QWebEnginePage::Forward, QStringLiteral("進む")},
-                                                                    {QWebEnginePage::Reload, QStringLiteral("再読み込み")}};
+    const std::pair<QWebEnginePage::WebAction, QString> buttons[] = {
+        {QWebEnginePage::Back, QStringLiteral("戻る")},
+        {QWebEnginePage::Forward, QStringLiteral("進む")},
+        {QWebEnginePage::Reload, QStringLiteral("再読み込み")}};
     for (const auto& [action, text] : buttons) {
         view_->pageAction(action)->setText(text);
         bar->addAction(view_->pageAction(action));

@@ -82,14 +82,16 @@ void Tolvaform::BuildDesign() {
     for (int i = 0; i < 3; ++i) {
         tolvaselect_[i] = new OptionButton(QString::fromLatin1(kRangeCaptions[i]), client_);
         tolvaselect_[i]->setObjectName(QStringLiteral("tolvaselect(%1)").arg(i));
+        const QString range = QLatin1String(kRangeCaptions[i]);
         tolvaselect_[i]->setAccessibleName(
-            QStringLiteral("%1 で始まる%2の番号").arg(QLatin1String(kRangeCaptions[i]), QString::fromUtf16(kRangeKinds[i])));
+            QStringLiteral("%1 で始まる%2の番号").arg(range, QString::fromUtf16(kRangeKinds[i])));
     }
     // The boxes come after the option buttons, so they lie on top where the two overlap.
     for (int i = 0; i < 3; ++i) {
         phone_text090_[i] = new DigitBox(client_);
         phone_text090_[i]->setObjectName(QStringLiteral("phone_text090(%1)").arg(i));
-        phone_text090_[i]->setAccessibleName(QStringLiteral("%1 に続く４桁の番号").arg(QLatin1String(kRangeCaptions[i])));
+        phone_text090_[i]->setAccessibleName(
+            QStringLiteral("%1 に続く４桁の番号").arg(QLatin1String(kRangeCaptions[i])));
         connect(phone_text090_[i], &DigitBox::searchKey, this, &Tolvaform::researchbtn_Click);
     }
     for (int i = 0; i < 3; ++i) {

@@ -23,6 +23,10 @@ QPoint OffCentre(QWidget& window) {
     return window.frameGeometry().center() - window.screen()->availableGeometry().center();
 }
 
+QString Describe(const char* window, QPoint off) {
+    return QStringLiteral("%1 off centre by %2, %3").arg(QLatin1String(window)).arg(off.x()).arg(off.y());
+}
+
 }  // namespace
 
 class tst_Centring : public QObject {
@@ -40,7 +44,7 @@ private slots:
         CurrentDirectory dir;
         tolvaform().Load();
         const QPoint main = OffCentre(tolvaform());
-        QVERIFY2(qAbs(main.x()) <= 1 && qAbs(main.y()) <= 1, qPrintable(QStringLiteral("main window off by %1, %2").arg(main.x()).arg(main.y())));
+        QVERIFY2(qAbs(main.x()) <= 1 && qAbs(main.y()) <= 1, qPrintable(Describe("main window", main)));
 
         QPoint help(9999, 9999);
         QTimer::singleShot(0, [&] {
@@ -48,7 +52,7 @@ private slots:
             helpfrm().reject();
         });
         tolvaform().helpview()->trigger();
-        QVERIFY2(qAbs(help.x()) <= 1 && qAbs(help.y()) <= 1, qPrintable(QStringLiteral("help window off by %1, %2").arg(help.x()).arg(help.y())));
+        QVERIFY2(qAbs(help.x()) <= 1 && qAbs(help.y()) <= 1, qPrintable(Describe("help window", help)));
     }
 };
 
