@@ -26,15 +26,6 @@ public:
     std::size_t characters = 0;
 };
 
-class FixedRange : public RangeOptions {
-public:
-    explicit FixedRange(int index) : index_(index) {}
-    bool IsSelected(int index) const override { return index == index_; }
-
-private:
-    int index_;
-};
-
 std::u16string FourDigits(int n) {
     return {static_cast<char16_t>(u'0' + n / 1000), static_cast<char16_t>(u'0' + n / 100 % 10),
             static_cast<char16_t>(u'0' + n / 10 % 10), static_cast<char16_t>(u'0' + n % 10)};
@@ -55,7 +46,7 @@ const LookupTables& BundledTables(bool& bundled) {
 }
 
 struct Lookup {
-    int range;
+    Range range;
     std::u16string text;
 };
 
@@ -63,9 +54,8 @@ struct Lookup {
 // 080 and 7,000 for 070.
 std::vector<Lookup> AllTexts() {
     std::vector<Lookup> all;
-    constexpr std::array<int, 3> kFirstDigits = {10, 6, 7};
-    for (int range = 0; range < 3; ++range) {
-        for (int n = 0; n < kFirstDigits[range] * 1000; ++n) all.push_back({range, FourDigits(n)});
+    for (const RangeFormat& format : kRangeFormats) {
+        for (int n = 0; n < format.indexCount * 1000; ++n) all.push_back({format.range, FourDigits(n)});
     }
     return all;
 }
@@ -75,10 +65,11 @@ void LookupEveryText(benchmark::State& state) {
     const LookupTables& tables = BundledTables(bundled);
     state.SetLabel(bundled ? "data/sorvane.dat" : "generated stand-in: data/sorvane.dat is missing");
     const std::vector<Lookup> all = AllTexts();
-    const std::array<FixedRange, 3> ranges = {FixedRange(0), FixedRange(1), FixedRange(2)};
+    const std::array<FixedRangeOptions, 3> ranges = {FixedRangeOptions(Range::k090), FixedRangeOptions(Range::k080),
+                                                     FixedRangeOptions(Range::kPhs)};
     CountingBoxes boxes;
     for (auto _ : state) {
-        for (const Lookup& l : all) LookupNumber(l.text, tables, ranges[static_cast<std::size_t>(l.range)], boxes);
+        for (const Lookup& l : all) LookupNumber(l.text, tables, ranges[IndexOf(l.range)], boxes);
     }
     benchmark::DoNotOptimize(boxes.characters);
     if (boxes.boxes != all.size() * state.iterations()) state.SkipWithError("a lookup showed no box");
@@ -106,11 +97,11 @@ const LookupTables& WorstCaseExceptionTables() {
 
 void LookupExceptionWorstCase(benchmark::State& state) {
     const LookupTables& tables = WorstCaseExceptionTables();
-    const FixedRange range090(0);
+    const FixedRangeOptions range090(Range::k090);
     CountingBoxes boxes;
     for (auto _ : state) LookupNumber(u"9999", tables, range090, boxes);
     benchmark::DoNotOptimize(boxes.characters);
-    state.counters["entries"] = static_cast<double>(tables.ExceptionList090.empty() ? 0 : tables.ExceptionList090[0].entries.size());
+    state.counters["entries"] = static_cast<double>(tables.ExceptionList090.EntryCount(0));
 }
 BENCHMARK(LookupExceptionWorstCase)->Name("lookup/exception_worst_case")->Unit(benchmark::kMicrosecond);
 

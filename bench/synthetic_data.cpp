@@ -1,5 +1,7 @@
 #include "synthetic_data.h"
 
+#include "format.h"
+
 #include <array>
 #include <stdexcept>
 #include <string_view>
@@ -11,22 +13,12 @@ constexpr std::array<std::string_view, 8> kNames = {
     "ノルド通信", "株式会社ヴェスタ・モバイル", "ソラ電話", "ミナト無線ネットワーク",
     "アオイ通信（旧名）", "ハヤテ・テレコム", "キタ電気通信", "ツバメ移動体通信"};
 
-struct Range {
-    std::string_view prefixKey, exceptionKey, operatorKey;
-    int indexCount;
-    std::string_view exceptionMark;
-};
-constexpr std::array<Range, 3> kRanges = {{
-    {"keitai_tolva_num{", "hash_keitai_tolva_num{", "keitai_tolvas{", 10, "40"},
-    {"keitai_tolva_num080{", "hash_keitai_tolva_num080{", "keitai_tolvas080{", 6, "40"},
-    {"phs_tolva_num{", "hash_phs_tolva_num{", "phs_tolvas{", 7, "30"},
-}};
 
 std::string TwoDigits(int n) { return {static_cast<char>('0' + n / 10 % 10), static_cast<char>('0' + n % 10)}; }
 
 // Cell codes of every kind the lookup reads: one pair, two pairs, the marks, a quoted cell with
 // a comma, a comment item, a cell with a ";" remark and an empty cell.
-std::string Cell(int index, int row, int column, const Range& range) {
+std::string Cell(int index, int row, int column, const RangeFormat& range) {
     switch ((index + row * 3 + column) % 9) {
     case 0: return TwoDigits(row * 7 + column);
     case 1: return TwoDigits(column) + TwoDigits(row);
@@ -39,8 +31,8 @@ std::string Cell(int index, int row, int column, const Range& range) {
     }
 }
 
-void AppendPrefixTable(std::string& out, const Range& range) {
-    out += range.prefixKey;
+void AppendPrefixTable(std::string& out, const RangeFormat& range) {
+    out += range.prefixTableKey;
     out += "\r\n";
     for (int index = 0; index < range.indexCount; ++index) {
         out += "index=" + std::to_string(index) + "[第" + std::to_string(index) + "ブロック\r\n";
@@ -57,8 +49,8 @@ void AppendPrefixTable(std::string& out, const Range& range) {
     out += "}\r\n";
 }
 
-void AppendExceptionList(std::string& out, const Range& range) {
-    out += range.exceptionKey;
+void AppendExceptionList(std::string& out, const RangeFormat& range) {
+    out += range.exceptionListKey;
     out += "\r\n# 例外: 番号と名前の組\r\n";
     for (int i = 0; i < 400; ++i) {
         out += TwoDigits(i / 4) + TwoDigits(i * 7) + "," + TwoDigits(i) + (i % 5 == 0 ? TwoDigits(i + 3) : "");
@@ -67,8 +59,8 @@ void AppendExceptionList(std::string& out, const Range& range) {
     out += "}\r\n";
 }
 
-void AppendOperatorList(std::string& out, const Range& range) {
-    out += range.operatorKey;
+void AppendOperatorList(std::string& out, const RangeFormat& range) {
+    out += range.operatorListKey;
     out += "\r\n";
     for (int group = 0; group < 10; ++group) {
         out += "# グループ" + std::to_string(group) + "\r\n";
@@ -88,7 +80,7 @@ void AppendOperatorList(std::string& out, const Range& range) {
 // All nine sections once, in the order of the bundled file, with comments between them.
 std::string Block() {
     std::string utf8 = "# ミルデン ベンチマーク用データ\r\n#コメント行,カンマの後も項目\r\n";
-    for (const Range& range : kRanges) {
+    for (const RangeFormat& range : kRangeFormats) {
         AppendOperatorList(utf8, range);
         AppendPrefixTable(utf8, range);
         AppendExceptionList(utf8, range);
@@ -109,9 +101,9 @@ std::string MakeSyntheticDataFile(std::size_t targetBytes) {
 
 std::string MakeBundledLikeDataFile() {
     std::string utf8 = "# ミルデン データ\r\n";
-    for (const Range& range : kRanges) {
+    for (const RangeFormat& range : kRangeFormats) {
         AppendOperatorList(utf8, range);
-        utf8 += range.prefixKey;
+        utf8 += range.prefixTableKey;
         utf8 += "\r\n";
         for (int index = 0; index < range.indexCount; ++index) {
             utf8 += "index=" + std::to_string(index) + "\r\n";
@@ -123,7 +115,7 @@ std::string MakeBundledLikeDataFile() {
             }
         }
         utf8 += "}\r\n";
-        utf8 += range.exceptionKey;
+        utf8 += range.exceptionListKey;
         utf8 += "\r\n";
         for (int i = 0; i < 40; ++i) utf8 += TwoDigits(i) + TwoDigits(i * 3) + "," + TwoDigits(i % 8 * 10) + "\r\n";
         utf8 += "}\r\n";

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "utf8.h"
+#include "display_text.h"
 
 namespace milden::cli {
 namespace {

@@ -10,10 +10,8 @@
 #include "answer_printer.h"
 #include "command_line.h"
 #include "line_reader.h"
-#include "lookup_number.h"
-#include "lookup_tables.h"
-#include "text.h"
-#include "utf8.h"
+#include "lookup_session.h"
+#include "display_text.h"
 #include "whole_number.h"
 
 namespace milden::cli {
@@ -25,19 +23,12 @@ constexpr std::size_t kFlushAt = std::size_t{1} << 16;
 enum ExitStatus { kAllRead = 0, kSomeUnreadable = 1, kUsageError = 2, kWriteError = 3 };
 
 // The window's option buttons with one range selected for good.
-class FixedRange : public RangeOptions {
-public:
-    explicit FixedRange(RangeIndex index) : index_(index) {}
-    bool IsSelected(int index) const override { return index == index_; }
-
-private:
-    RangeIndex index_;
-};
+FixedRangeOptions FixedRange(RangeIndex index) { return FixedRangeOptions(kAllRanges.at(static_cast<std::size_t>(index))); }
 
 class Lookup {
 public:
-    Lookup(const CommandLine& line, const LookupTables& tables)
-        : line_(line), tables_(tables),
+    Lookup(const CommandLine& line, const LookupSession& session)
+        : line_(line), session_(session),
           printer_(line.json ? OutputFormat::Json : OutputFormat::Text, out_),
           flushEachInput_(::isatty(STDOUT_FILENO) == 1) {}
 
@@ -46,11 +37,11 @@ public:
         printer_.BeginInput(input);
         bool read = true;
         if (line_.range) {
-            LookupNumber(std::u16string(TrimSpaces(Utf8ToUtf16(input))), tables_, FixedRange(*line_.range), printer_);
+            session_.Search(Utf8ToUtf16(input), FixedRange(*line_.range), printer_);
         } else {
             const auto number = ReadWholeNumber(input);
             if (const auto* n = std::get_if<WholeNumber>(&number)) {
-                LookupNumber(n->text, tables_, FixedRange(n->range), printer_);
+                session_.Search(n->text, FixedRange(n->range), printer_);
             } else {
                 Unreadable("\"" + ToDisplayUtf8(Utf8ToUtf16(input)) + "\"", std::get<std::string>(number));
                 read = false;
@@ -85,7 +76,7 @@ private:
     }
 
     const CommandLine& line_;
-    const LookupTables& tables_;
+    const LookupSession& session_;
     std::string out_;
     AnswerPrinter printer_;
     bool flushEachInput_;
@@ -132,11 +123,10 @@ int Run(std::span<const char* const> args) {
         std::fprintf(stderr, "milden-lookup: cannot read the data file %s\n", path.c_str());
         return kUsageError;
     }
-    const auto tables = std::make_unique<LookupTables>();
-    ClearLoadedFlags(*tables);
-    LoadDataFile(*tables, path);
+    auto session = std::make_unique<LookupSession>();
+    session->LoadFile(path);
 
-    Lookup lookup(line, *tables);
+    Lookup lookup(line, *session);
     bool allRead = true;
     if (line.inputs.empty()) {
         allRead = AnswerStandardInput(lookup);

@@ -1,20 +1,21 @@
 #include "whole_number.h"
 
+#include "format.h"
+
 namespace milden::cli {
 namespace {
 
 constexpr bool IsSeparator(char c) { return c == ' ' || c == '\t' || c == '-'; }
 constexpr bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-constexpr std::string_view kRangeNames[] = {"090", "080", "070"};
 // The longest mobile number has eight digits after its range: 090-1234-5678.
 constexpr std::size_t kMaxDigitsAfterRange = 8;
 
 }  // namespace
 
 std::optional<RangeIndex> RangeFromName(std::string_view name) {
-    for (RangeIndex i = 0; i < 3; ++i) {
-        if (name == kRangeNames[i]) return i;
+    for (const RangeFormat& format : kRangeFormats) {
+        if (name == format.digits) return static_cast<RangeIndex>(IndexOf(format.range));
     }
     return std::nullopt;
 }
@@ -40,7 +41,7 @@ std::variant<WholeNumber, std::string> ReadWholeNumber(std::string_view input) {
     if (digits.size() < 3) return std::string("too short to name a range");
     const std::optional<RangeIndex> range = RangeFromName(std::string_view(digits).substr(0, 3));
     if (!range) return std::string("the number does not begin with 090, 080 or 070 (+81 90, +81 80 or +81 70)");
-    const std::string_view rangeName = kRangeNames[*range];
+    const std::string_view rangeName = kRangeFormats[static_cast<std::size_t>(*range)].digits;
     if (digits.size() < 3 + 4) {
         return "fewer than four digits follow " + std::string(rangeName);
     }

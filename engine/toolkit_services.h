@@ -6,10 +6,9 @@
 #include <string>
 #include <string_view>
 
-namespace milden {
+#include "format.h"  // kApplicationTitle: the title of a box given none of its own
 
-// The application's title, shown on a message box that is given no title of its own.
-inline constexpr std::u16string_view kApplicationTitle = u"ミルデン";
+namespace milden {
 
 // Message-box styles: OK button only, with no icon, the warning icon or the information icon.
 enum class BoxStyle : int { NoIcon = 0, Warning = 48, Information = 64 };
@@ -29,6 +28,16 @@ class RangeOptions {
 public:
     virtual ~RangeOptions() = default;
     virtual bool IsSelected(int index) const = 0;
+};
+
+// The option buttons with one range selected for good: the command line's and the tests'.
+class FixedRangeOptions : public RangeOptions {
+public:
+    explicit FixedRangeOptions(Range range) : range_(range) {}
+    bool IsSelected(int index) const override { return index >= 0 && static_cast<std::size_t>(index) == IndexOf(range_); }
+
+private:
+    Range range_;
 };
 
 }  // namespace milden

@@ -1,10 +1,10 @@
-// Fuzz target: the loader on arbitrary bytes, then the invariants of what it built.
+// Fuzz target: the loader on arbitrary bytes, without and with an observer, then the invariants
+// of what it built and of what it reported.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string_view>
 
-#include "cp932.h"
 #include "invariants.h"
 #include "lookup_tables.h"
 
@@ -22,7 +22,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     milden::LookupTables tables;
     milden::LoadDataBytes(tables, bytes);
-    Require(milden::fuzz::CheckLoadedTables(tables, milden::DecodeCp932(bytes)));
+    Require(milden::fuzz::CheckLoadedTables(tables, bytes));
+
+    milden::LookupTables observed;
+    milden::fuzz::EventChecker checker(bytes);
+    milden::LoadDataBytes(observed, bytes, &checker);
+    Require(checker.Check(observed));
+
     milden::ReleaseLoadedLists(tables);
     Require(milden::fuzz::CheckReleased(tables));
     return 0;

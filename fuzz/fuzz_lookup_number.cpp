@@ -32,11 +32,12 @@ public:
     int count = 0;
 };
 
+// The selected option (-1 for none), checking that the lookup asks only about the three.
 class OneOption : public milden::RangeOptions {
 public:
     explicit OneOption(int selected) : selected_(selected) {}
     bool IsSelected(int index) const override {
-        Require(index >= 0 && index <= 2, "option index out of range");
+        Require(index >= 0 && index < static_cast<int>(milden::kAllRanges.size()), "option index out of range");
         return index == selected_;
     }
 

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 
+#include "cp932.h"
 #include "text.h"
 
 namespace milden::fuzz {
@@ -12,83 +13,142 @@ constexpr std::size_t kIndexLimit = 32767;  // 16-bit indexes and counters
 // Stored values come out of the readers cleaned: trimmed, never a comment, never holding ";".
 bool IsCleanValue(std::u16string_view v) {
     return !v.empty() && !v.starts_with(u'#') && v.find(u';') == std::u16string_view::npos &&
-           TrimItemBlanks(v).size() == v.size();
+           TrimSpaces(v).size() == v.size();
 }
 
-template <int N>
-std::string CheckPrefixTable(const PrefixTable<N>& table, const char* name) {
-    for (int i = 0; i < N; ++i)
-        for (int r = 0; r < 10; ++r)
-            for (int c = 0; c < 10; ++c) {
+std::string CheckPrefixTable(const PrefixTable& table, const std::string& name) {
+    for (int i = 0; i <= table.LastIndex(); ++i)
+        for (int r = 0; r < kRowsPerBlock; ++r)
+            for (int c = 0; c < kCellsPerRow; ++c) {
                 const std::u16string& cell = table.Cell(i, r, c);
                 if (!cell.empty() && (!IsCleanValue(cell) || cell.find(u',') != std::u16string::npos))
-                    return std::string(name) + ": unclean cell";
+                    return name + ": unclean cell";
             }
     return {};
 }
 
-std::string CheckOperators(const OperatorList& list, bool loaded, const char* name) {
-    if (!loaded && !list.empty()) return std::string(name) + ": filled without its flag";
-    if (list.size() > kIndexLimit) return std::string(name) + ": too many groups";
-    for (const OperatorGroup& g : list) {
-        if (g.names.size() > kIndexLimit) return std::string(name) + ": too many positions";
+std::string CheckOperators(const OperatorList& list, bool loaded, const std::string& name) {
+    if (!loaded && !list.empty()) return name + ": filled without its flag";
+    if (list.size() > kIndexLimit) return name + ": too many groups";
+    for (std::size_t g = 0; g < list.size(); ++g) {
+        const std::size_t count = list.NameCount(g);
+        if (count > kIndexLimit) return name + ": too many positions";
         // A group ends at its last stored name; passed-over positions are empty.
-        if (!g.names.empty() && g.names.back().empty()) return std::string(name) + ": group ends in a gap";
-        for (const std::u16string& n : g.names)
-            if (!n.empty() && (!IsCleanValue(n) || n.find(u',') != std::u16string::npos))
-                return std::string(name) + ": unclean name";
+        if (count > 0 && list.Name(g, count - 1).empty()) return name + ": group ends in a gap";
+        for (std::size_t p = 0; p < count; ++p) {
+            const std::u16string n = list.Name(g, p);
+            if (!n.empty() && (!IsCleanValue(n) || n.find(u',') != std::u16string::npos)) return name + ": unclean name";
+        }
     }
     return {};
 }
 
-std::string CheckExceptions(const ExceptionList& list, bool loaded, const char* name) {
-    if (!loaded && !list.empty()) return std::string(name) + ": filled without its flag";
-    for (const ExceptionBucket& b : list) {
-        if (b.prefix.size() != 2) return std::string(name) + ": prefix not two characters";
-        if (b.entries.empty()) return std::string(name) + ": empty bucket";
-        if (!std::u16string_view(b.entries.front().number).starts_with(b.prefix))
-            return std::string(name) + ": bucket opened by another number";
-        for (const ExceptionEntry& e : b.entries)
-            if (!IsCleanValue(e.number) || (!e.code.empty() && !IsCleanValue(e.code)))
-                return std::string(name) + ": unclean entry";
+std::string CheckExceptions(const ExceptionList& list, bool loaded, const std::string& name) {
+    if (!loaded && !list.empty()) return name + ": filled without its flag";
+    for (std::size_t b = 0; b < list.size(); ++b) {
+        if (list.Prefix(b).size() != 2) return name + ": prefix not two characters";
+        if (list.EntryCount(b) == 0) return name + ": empty bucket";
+        for (std::size_t e = 0; e < list.EntryCount(b); ++e) {
+            const std::u16string code = list.Code(b, e);
+            if (!IsCleanValue(list.Number(b, e)) || (!code.empty() && !IsCleanValue(code))) return name + ": unclean entry";
+        }
     }
     return {};
 }
 
-std::string CheckFlag(bool flag, std::u16string_view text, std::u16string_view key) {
-    if (flag && text.find(key) == std::u16string_view::npos) return "flag set without its section key";
+std::string CheckFlag(bool flag, std::string_view bytes, std::string_view key) {
+    if (flag && bytes.find(key) == std::string_view::npos) return "flag set without its section key " + std::string(key);
     return {};
 }
 
 }  // namespace
 
-std::string CheckLoadedTables(const LookupTables& t, std::u16string_view text) {
-    for (const std::string& problem : {
-             CheckPrefixTable(t.PrefixTable090, "PrefixTable090"),
-             CheckPrefixTable(t.PrefixTable080, "PrefixTable080"),
-             CheckPrefixTable(t.PrefixTablePhs, "PrefixTablePhs"),
-             CheckOperators(t.OperatorList090, t.OperatorList090Loaded, "OperatorList090"),
-             CheckOperators(t.OperatorList080, t.OperatorList080Loaded, "OperatorList080"),
-             CheckOperators(t.OperatorListPhs, t.OperatorListPhsLoaded, "OperatorListPhs"),
-             CheckExceptions(t.ExceptionList090, t.ExceptionList090Loaded, "ExceptionList090"),
-             CheckExceptions(t.ExceptionList080, t.ExceptionList080Loaded, "ExceptionList080"),
-             CheckExceptions(t.ExceptionListPhs, t.ExceptionListPhsLoaded, "ExceptionListPhs"),
-             CheckFlag(t.ExceptionList090Loaded, text, u"hash_keitai_tolva_num{"),
-             CheckFlag(t.ExceptionList080Loaded, text, u"hash_keitai_tolva_num080{"),
-             CheckFlag(t.ExceptionListPhsLoaded, text, u"hash_phs_tolva_num{"),
-             CheckFlag(t.OperatorList090Loaded, text, u"keitai_tolvas{"),
-             CheckFlag(t.OperatorList080Loaded, text, u"keitai_tolvas080{"),
-             CheckFlag(t.OperatorListPhsLoaded, text, u"phs_tolvas{"),
-         }) {
-        if (!problem.empty()) return problem;
+std::string CheckLoadedTables(const LookupTables& t, std::string_view bytes) {
+    for (const RangeFormat& f : kRangeFormats) {
+        const std::string range(f.digits);
+        for (const std::string& problem : {
+                 CheckPrefixTable(t.Prefixes(f.range), "prefix table " + range),
+                 CheckOperators(t.Operators(f.range), t.OperatorsLoaded(f.range), "operator list " + range),
+                 CheckExceptions(t.Exceptions(f.range), t.ExceptionsLoaded(f.range), "exception list " + range),
+                 CheckFlag(t.OperatorsLoaded(f.range), bytes, f.operatorListKey),
+                 CheckFlag(t.ExceptionsLoaded(f.range), bytes, f.exceptionListKey),
+             }) {
+            if (!problem.empty()) return problem;
+        }
     }
     return {};
 }
 
 std::string CheckReleased(const LookupTables& t) {
-    const bool allEmpty = t.OperatorList090.empty() && t.OperatorList080.empty() && t.OperatorListPhs.empty() &&
-                          t.ExceptionList090.empty() && t.ExceptionList080.empty() && t.ExceptionListPhs.empty();
-    return allEmpty ? std::string() : "a list survived its release";
+    for (const Range range : kAllRanges)
+        if (!t.Operators(range).empty() || !t.Exceptions(range).empty()) return "a list survived its release";
+    return {};
+}
+
+EventChecker::EventChecker(std::string_view bytes) {
+    const std::u16string text = DecodeCp932(bytes.substr(0, kReadLimitBytes));
+    std::size_t start = 0;
+    for (std::size_t i = 0; i <= text.size(); ++i) {
+        if (i < text.size() && text[i] != u'\r' && text[i] != u'\n') continue;
+        lineLengths_.push_back(i - start);
+        if (i + 1 < text.size() && text[i] == u'\r' && text[i + 1] == u'\n') ++i;
+        start = i + 1;
+    }
+}
+
+void EventChecker::OnLoadEvent(const LoadEvent& e) {
+    if (!problem_.empty()) return;
+    const bool placed = !(e.kind == LoadEventKind::Note && e.reason == LoadEventReason::ReadLimit);
+    if (placed && (e.at.line < 1 || e.at.line > lineLengths_.size() || e.at.column < 1 ||
+                   e.at.column > lineLengths_[e.at.line - 1] + 1)) {
+        problem_ = "event outside the file at " + std::to_string(e.at.line) + ":" + std::to_string(e.at.column);
+        return;
+    }
+    if (e.section == nullptr) return;
+    const std::size_t range = IndexOf(e.section->range);
+    const Place place{range, e.place[0], e.place[1], e.place[2]};
+    switch (e.kind) {
+    case LoadEventKind::CellStored: cells_[place] = e.value; break;
+    case LoadEventKind::NameStored: names_[place] = e.value; break;
+    case LoadEventKind::CodeStored: codes_[place] = e.value; break;
+    case LoadEventKind::NumberStored: numbers_[range].emplace_back(e.value); break;
+    default: break;
+    }
+}
+
+std::string EventChecker::Check(const LookupTables& t) const {
+    if (!problem_.empty()) return problem_;
+    const auto reported = [](const std::map<Place, std::u16string>& events, const Place& place) {
+        const auto it = events.find(place);
+        return it == events.end() ? std::u16string() : it->second;
+    };
+    for (const Range r : kAllRanges) {
+        const std::size_t ri = IndexOf(r);
+        const PrefixTable& table = t.Prefixes(r);
+        for (int i = 0; i <= table.LastIndex(); ++i)
+            for (int row = 0; row < kRowsPerBlock; ++row)
+                for (int c = 0; c < kCellsPerRow; ++c)
+                    if (table.Cell(i, row, c) != reported(cells_, {ri, i, row, c}))
+                        return "a cell differs from its last report";
+        const OperatorList& names = t.Operators(r);
+        for (std::size_t g = 0; g < names.size(); ++g)
+            for (std::size_t p = 0; p < names.NameCount(g); ++p) {
+                const std::u16string name = names.Name(g, p);
+                if (!name.empty() && name != reported(names_, {ri, static_cast<int>(g), static_cast<int>(p), 0}))
+                    return "a name differs from its last report";
+            }
+        const ExceptionList& exceptions = t.Exceptions(r);
+        std::size_t n = 0;
+        for (std::size_t b = 0; b < exceptions.size(); ++b)
+            for (std::size_t e = 0; e < exceptions.EntryCount(b); ++e, ++n) {
+                if (n >= numbers_[ri].size() || numbers_[ri][n] != exceptions.Number(b, e))
+                    return "an exception number was not reported in its place";
+                if (exceptions.Code(b, e) != reported(codes_, {ri, static_cast<int>(b), static_cast<int>(e), 0}))
+                    return "an exception code differs from its report";
+            }
+        if (n != numbers_[ri].size()) return "more exception numbers reported than stored";
+    }
+    return {};
 }
 
 }  // namespace milden::fuzz

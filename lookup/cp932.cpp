@@ -1,5 +1,6 @@
 #include "cp932.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cerrno>
@@ -112,25 +113,23 @@ void DecodeWithIconv(iconv_t cd, std::string_view bytes, char16_t*& out) {
 
 }  // namespace
 
-std::u16string DecodeCp932(std::string_view bytes) {
-    // Every byte yields at most one UTF-16 unit, so the output never needs to grow.
-    std::u16string out(bytes.size(), u'\0');
-    const Cp932Table& table = Table();
-    if (!table.ok()) {
-        // Without the converter only ASCII can be trusted.
-        for (std::size_t i = 0; i < bytes.size(); ++i) {
-            const auto b = static_cast<unsigned char>(bytes[i]);
-            out[i] = b < 0x80 ? static_cast<char16_t>(b) : u'\uFFFD';
-        }
-        return out;
-    }
-    std::unique_ptr<Cp932Converter> converter;  // opened only for bytes the table does not know
-    char16_t* o = out.data();
+std::size_t DecodeCp932(std::string_view bytes, char16_t* out) {
+    char16_t* o = out;
     std::size_t i = 0;
+    // ASCII stays as it is in code page 932; most values are ASCII throughout.
+    while (i < bytes.size() && static_cast<unsigned char>(bytes[i]) < 0x80) *o++ = static_cast<unsigned char>(bytes[i++]);
+    if (i == bytes.size()) return i;
+    const Cp932Table& table = Table();
+    std::unique_ptr<Cp932Converter> converter;  // opened only for bytes the table does not know
     while (i < bytes.size()) {
         const auto b = static_cast<unsigned char>(bytes[i]);
         if (b < 0x80) {
-            *o++ = b;  // code page 932 keeps ASCII as it is
+            *o++ = b;
+            ++i;
+            continue;
+        }
+        if (!table.ok()) {
+            *o++ = u'\uFFFD';  // without the converter only ASCII can be trusted
             ++i;
             continue;
         }
@@ -146,7 +145,22 @@ std::u16string DecodeCp932(std::string_view bytes) {
         }
         i += length;
     }
-    out.resize(static_cast<std::size_t>(o - out.data()));
+    return static_cast<std::size_t>(o - out);
+}
+
+void DecodeCp932(std::string_view bytes, std::u16string& out) {
+    if (std::all_of(bytes.begin(), bytes.end(), [](char b) { return static_cast<unsigned char>(b) < 0x80; })) {
+        out.assign(bytes.begin(), bytes.end());  // ASCII stays as it is
+        return;
+    }
+    // Every byte yields at most one UTF-16 unit, so the output never needs to grow.
+    out.resize(bytes.size());
+    out.resize(DecodeCp932(bytes, out.data()));
+}
+
+std::u16string DecodeCp932(std::string_view bytes) {
+    std::u16string out;
+    DecodeCp932(bytes, out);
     return out;
 }
 

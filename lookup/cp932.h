@@ -9,6 +9,11 @@ namespace milden {
 // Decodes code page 932 (the Windows form of Shift-JIS) to UTF-16 with iconv. Invalid or
 // truncated sequences become U+FFFD and decoding goes on; it never fails.
 std::u16string DecodeCp932(std::string_view bytes);
+// The same, into out (replacing what it held), so that a caller can reuse one buffer.
+void DecodeCp932(std::string_view bytes, std::u16string& out);
+// The same, into a buffer of at least bytes.size() units (a byte never gives more than one);
+// returns the number of units written.
+std::size_t DecodeCp932(std::string_view bytes, char16_t* out);
 
 // Encodes UTF-8 text to code page 932 with iconv, for the programs and tests that write data
 // files; the tool itself never does. Throws std::runtime_error for text the code page lacks.

@@ -2,89 +2,85 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <array>
 #include <filesystem>
 #include <system_error>
+#include <utility>
 
-#include "cp932.h"
 #include "data_item_reader.h"
 #include "lookup_tables.h"
+#include "section_readers.h"
 
 namespace milden {
 namespace {
 
-enum class Reader { Prefix090, Exceptions090, Operators090, Prefix080, Exceptions080, Operators080,
-                    PrefixPhs, ExceptionsPhs, OperatorsPhs };
-
-struct SectionKey {
-    std::u16string_view key;
-    Reader reader;
-};
-
-// In the order the dispatcher tests them.
-constexpr std::array<SectionKey, 9> kSectionKeys{{
-    {u"keitai_tolva_num{", Reader::Prefix090},
-    {u"hash_keitai_tolva_num{", Reader::Exceptions090},
-    {u"keitai_tolvas{", Reader::Operators090},
-    {u"keitai_tolva_num080{", Reader::Prefix080},
-    {u"hash_keitai_tolva_num080{", Reader::Exceptions080},
-    {u"keitai_tolvas080{", Reader::Operators080},
-    {u"phs_tolva_num{", Reader::PrefixPhs},
-    {u"hash_phs_tolva_num{", Reader::ExceptionsPhs},
-    {u"phs_tolvas{", Reader::OperatorsPhs},
-}};
-
-void ReadSection(LookupTables& t, Reader reader, DataItemReader& items) {
-    switch (reader) {
-    case Reader::Prefix090: ReadPrefixTable(t, 0, items); break;
-    case Reader::Exceptions090: ReadExceptionList(t.ExceptionList090, items); t.ExceptionList090Loaded = true; break;
-    case Reader::Operators090: ReadOperatorList(t.OperatorList090, items); t.OperatorList090Loaded = true; break;
-    case Reader::Prefix080: ReadPrefixTable(t, 1, items); break;
-    case Reader::Exceptions080: ReadExceptionList(t.ExceptionList080, items); t.ExceptionList080Loaded = true; break;
-    case Reader::Operators080: ReadOperatorList(t.OperatorList080, items); t.OperatorList080Loaded = true; break;
-    case Reader::PrefixPhs: ReadPrefixTable(t, 2, items); break;
-    case Reader::ExceptionsPhs: ReadExceptionList(t.ExceptionListPhs, items); t.ExceptionListPhsLoaded = true; break;
-    case Reader::OperatorsPhs: ReadOperatorList(t.OperatorListPhs, items); t.OperatorListPhsLoaded = true; break;
-    }
+const SectionKey* FindSectionKey(std::string_view item) {
+    for (const SectionKey& key : kSectionKeys)
+        if (item == key.key) return &key;
+    return nullptr;
 }
 
-// Reads a regular file whole. A read error part-way keeps the bytes read before it.
-std::string ReadRegularFile(const std::string& path) {
-    std::string bytes;
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-    if (fd < 0) return bytes;
-    struct stat st {};
-    // Checked again on the open file: the name may have been replaced since CheckFileExist.
-    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
-        try {
-            bytes.reserve(static_cast<std::size_t>(st.st_size));
-            std::array<char, 1 << 16> chunk;
-            for (;;) {
-                const ssize_t n = ::read(fd, chunk.data(), chunk.size());
-                if (n <= 0) break;
-                bytes.append(chunk.data(), static_cast<std::size_t>(n));
+SectionEnd ReadSection(LookupTables& t, const SectionKey& key, DataItemReader& reader) {
+    switch (key.kind) {
+    case SectionKind::PrefixTable: return ReadPrefixTableSection(t.Prefixes(key.range), reader);
+    case SectionKind::ExceptionList: {
+        const SectionEnd end = ReadExceptionListSection(t.Exceptions(key.range), reader);
+        t.ExceptionsLoaded(key.range) = true;
+        return end;
+    }
+    case SectionKind::OperatorList: {
+        const SectionEnd end = ReadOperatorListSection(t.Operators(key.range), reader);
+        t.OperatorsLoaded(key.range) = true;
+        return end;
+    }
+    }
+    return SectionEnd::Closed;
+}
+
+void LoadItems(LookupTables& tables, DataItemReader& reader) {
+    try {
+        while (!reader.AtEnd()) {
+            const DataItem item = reader.NextItem();
+            if (item.text.empty()) continue;
+            const SectionKey* key = FindSectionKey(item.text);
+            if (key == nullptr) {
+                reader.Report(item, {.kind = LoadEventKind::Ignored, .reason = LoadEventReason::NotASectionKey});
+                continue;
             }
-        } catch (const std::bad_alloc&) {
-            // Too large for memory: keep what was read.
+            reader.Report(item, {.kind = LoadEventKind::SectionOpened, .section = key});
+            const KeptItem keyItem = reader.observer() ? KeptItem(item) : KeptItem();
+            if (ReadSection(tables, *key, reader) == SectionEnd::EndOfFile)
+                reader.Report(keyItem.item(), {.kind = LoadEventKind::SectionUnclosed, .section = key});
         }
+        reader.ReportCut();
+    } catch (...) {
+        // Out of memory part-way: what was stored so far stays, and loading never ends the program.
     }
-    ::close(fd);
-    return bytes;
-}
-
-template <typename List>
-void Release(List& list) {
-    for (auto& element : list) {
-        if constexpr (requires { element.entries; }) {
-            decltype(element.entries)().swap(element.entries);
-        } else {
-            decltype(element.names)().swap(element.names);
-        }
-    }
-    List().swap(list);
 }
 
 }  // namespace
+
+const PrefixTable& LookupTables::Prefixes(Range r) const {
+    return r == Range::k090 ? PrefixTable090 : r == Range::k080 ? PrefixTable080 : PrefixTablePhs;
+}
+PrefixTable& LookupTables::Prefixes(Range r) { return const_cast<PrefixTable&>(std::as_const(*this).Prefixes(r)); }
+const ExceptionList& LookupTables::Exceptions(Range r) const {
+    return r == Range::k090 ? ExceptionList090 : r == Range::k080 ? ExceptionList080 : ExceptionListPhs;
+}
+ExceptionList& LookupTables::Exceptions(Range r) {
+    return const_cast<ExceptionList&>(std::as_const(*this).Exceptions(r));
+}
+const bool& LookupTables::ExceptionsLoaded(Range r) const {
+    return r == Range::k090 ? ExceptionList090Loaded : r == Range::k080 ? ExceptionList080Loaded : ExceptionListPhsLoaded;
+}
+bool& LookupTables::ExceptionsLoaded(Range r) { return const_cast<bool&>(std::as_const(*this).ExceptionsLoaded(r)); }
+const OperatorList& LookupTables::Operators(Range r) const {
+    return r == Range::k090 ? OperatorList090 : r == Range::k080 ? OperatorList080 : OperatorListPhs;
+}
+OperatorList& LookupTables::Operators(Range r) { return const_cast<OperatorList&>(std::as_const(*this).Operators(r)); }
+const bool& LookupTables::OperatorsLoaded(Range r) const {
+    return r == Range::k090 ? OperatorList090Loaded : r == Range::k080 ? OperatorList080Loaded : OperatorListPhsLoaded;
+}
+bool& LookupTables::OperatorsLoaded(Range r) { return const_cast<bool&>(std::as_const(*this).OperatorsLoaded(r)); }
 
 std::string DataFilePathInCurrentDirectory() {
     std::error_code ec;
@@ -99,45 +95,34 @@ bool CheckFileExist(const std::string& FName) {
 }
 
 void ClearLoadedFlags(LookupTables& t) {
-    t.ExceptionList090Loaded = t.ExceptionList080Loaded = t.ExceptionListPhsLoaded = false;
-    t.OperatorList090Loaded = t.OperatorList080Loaded = t.OperatorListPhsLoaded = false;
+    for (const Range range : kAllRanges) t.ExceptionsLoaded(range) = t.OperatorsLoaded(range) = false;
 }
 
-void LoadDataFile(LookupTables& tables, const std::string& path) {
-    if (!CheckFileExist(path)) return;
-    try {
-        LoadDataBytes(tables, ReadRegularFile(path));
-    } catch (...) {
-        // Loading never ends the program; what was stored stays.
+bool LoadDataFile(LookupTables& tables, const std::string& path, LoadObserver* observer) {
+    if (!CheckFileExist(path)) return false;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (fd < 0) return false;
+    struct stat st {};
+    // Checked again on the open file: the name may have been replaced since CheckFileExist.
+    const bool regular = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+    if (regular) {
+        DataItemReader reader(fd, observer);
+        LoadItems(tables, reader);
     }
+    ::close(fd);
+    return regular;
 }
 
-void LoadDataBytes(LookupTables& tables, std::string_view bytes) {
-    try {
-        const std::u16string text = DecodeCp932(bytes);
-        DataItemReader items(text);
-        while (!items.AtEnd()) {
-            const std::u16string_view item = items.NextItem();
-            if (item.empty()) continue;
-            for (const SectionKey& key : kSectionKeys) {
-                if (item == key.key) {
-                    ReadSection(tables, key.reader, items);
-                    break;
-                }
-            }
-        }
-    } catch (...) {
-        // Out of memory part-way: what was stored so far stays.
-    }
+void LoadDataBytes(LookupTables& tables, std::string_view bytes, LoadObserver* observer) {
+    DataItemReader reader(bytes.substr(0, kReadLimitBytes), observer, bytes.size() > kReadLimitBytes);
+    LoadItems(tables, reader);
 }
 
 void ReleaseLoadedLists(LookupTables& t) {
-    if (t.ExceptionList090Loaded) Release(t.ExceptionList090);
-    if (t.ExceptionList080Loaded) Release(t.ExceptionList080);
-    if (t.ExceptionListPhsLoaded) Release(t.ExceptionListPhs);
-    if (t.OperatorList090Loaded) Release(t.OperatorList090);
-    if (t.OperatorList080Loaded) Release(t.OperatorList080);
-    if (t.OperatorListPhsLoaded) Release(t.OperatorListPhs);
+    for (const Range range : kAllRanges)
+        if (t.ExceptionsLoaded(range)) t.Exceptions(range).Release();
+    for (const Range range : kAllRanges)
+        if (t.OperatorsLoaded(range)) t.Operators(range).Release();
 }
 
 }  // namespace milden

@@ -10,43 +10,55 @@
 namespace milden {
 namespace {
 
-constexpr bool IsAsciiDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
+template <typename Char>
+constexpr bool IsAsciiDigit(Char c) {
+    return c >= Char('0') && c <= Char('9');
+}
 
 // Skips a run of ASCII digits starting at i; returns how many there were.
-std::size_t SkipDigits(std::u16string_view s, std::size_t& i) {
+template <typename Char>
+std::size_t SkipDigits(std::basic_string_view<Char> s, std::size_t& i) {
     const std::size_t start = i;
     while (i < s.size() && IsAsciiDigit(s[i])) ++i;
     return i - start;
 }
 
-}  // namespace
-
-bool IsDecimalNumber(std::u16string_view text) {
-    const std::u16string_view s = TrimSpaces(text);
+template <typename Char>
+bool IsNumber(std::basic_string_view<Char> text) {
+    const std::basic_string_view<Char> s = TrimSpaces(text);
+    const auto is = [&](std::size_t i, char a, char b) { return i < s.size() && (s[i] == Char(a) || s[i] == Char(b)); };
     std::size_t i = 0;
-    if (i < s.size() && (s[i] == u'+' || s[i] == u'-')) ++i;
+    if (is(i, '+', '-')) ++i;
     std::size_t digits = SkipDigits(s, i);
-    if (i < s.size() && s[i] == u'.') {
+    if (is(i, '.', '.')) {
         ++i;
         digits += SkipDigits(s, i);
     }
     if (digits == 0) return false;
-    if (i < s.size() && (s[i] == u'e' || s[i] == u'E')) {
+    if (is(i, 'e', 'E')) {
         ++i;
-        if (i < s.size() && (s[i] == u'+' || s[i] == u'-')) ++i;
+        if (is(i, '+', '-')) ++i;
         if (SkipDigits(s, i) == 0) return false;
     }
     return i == s.size();
 }
 
-double DecimalNumberValue(std::u16string_view text) {
+template <typename Char>
+double NumberValue(std::basic_string_view<Char> text) {
     // The text is ASCII once IsDecimalNumber holds; strtod_l with the C locale keeps "." the
     // decimal point whatever locale the program runs in.
     static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
-    const std::u16string_view s = TrimSpaces(text);
+    const std::basic_string_view<Char> s = TrimSpaces(text);
     std::string ascii(s.size(), '\0');
     for (std::size_t i = 0; i < s.size(); ++i) ascii[i] = static_cast<char>(s[i] & 0x7F);
     return strtod_l(ascii.c_str(), nullptr, cLocale);
 }
+
+}  // namespace
+
+bool IsDecimalNumber(std::u16string_view text) { return IsNumber(text); }
+bool IsDecimalNumber(std::string_view bytes) { return IsNumber(bytes); }
+double DecimalNumberValue(std::u16string_view text) { return NumberValue(text); }
+double DecimalNumberValue(std::string_view bytes) { return NumberValue(bytes); }
 
 }  // namespace milden

@@ -1,5 +1,9 @@
+#include "exception_list.h"
+
+#include "cp932.h"
 #include "data_item_reader.h"
 #include "lookup_tables.h"
+#include "section_readers.h"
 #include "text.h"
 
 namespace milden {
@@ -8,59 +12,124 @@ namespace {
 // Counted items 1 to 32,766 fit the 16-bit item counter; later items are not read.
 constexpr int kCountedItemLimit = 32766;
 
-const ExceptionList* ListOfRangeType(const LookupTables& tables, std::uint8_t rangeType) {
-    switch (rangeType) {
-    case 0: return &tables.ExceptionList090;
-    case 1: return &tables.ExceptionList080;
-    case 2: return &tables.ExceptionListPhs;
-    default: return nullptr;
-    }
+template <typename Char>
+std::basic_string_view<Char> CleanLine(std::basic_string_view<Char> item) {
+    if (!item.empty() && item.front() == Char('#')) return {};
+    return TrimSpaces(BeforeFirst(item, Char(';')));
 }
 
 }  // namespace
 
-std::u16string_view CleanExceptionLine(std::u16string_view item) {
-    if (item.starts_with(u'#')) return {};
-    return TrimItemBlanks(BeforeFirst(item, u';'));
+std::size_t ExceptionList::EntryCount(std::size_t bucket) const {
+    return bucket < buckets_.size() ? EndEntry(bucket) - FirstEntry(bucket) : 0;
 }
 
-void ReadExceptionList(ExceptionList& list, DataItemReader& reader) {
+std::u16string ExceptionList::Prefix(std::size_t bucket) const {
+    return bucket < buckets_.size() ? Number(bucket, 0).substr(0, 2) : std::u16string();
+}
+
+std::u16string ExceptionList::Number(std::size_t bucket, std::size_t entry) const {
+    if (entry >= EntryCount(bucket)) return {};
+    return std::u16string(text_.Get(entries_[FirstEntry(bucket) + entry].number));
+}
+
+std::u16string ExceptionList::Code(std::size_t bucket, std::size_t entry) const {
+    if (entry >= EntryCount(bucket)) return {};
+    return std::u16string(text_.Get(entries_[FirstEntry(bucket) + entry].code));
+}
+
+std::u16string ExceptionList::Find(std::u16string_view key) const {
+    if (key.size() < 2) return {};  // no bucket prefix (two characters) can equal it
+    const std::u16string_view prefix = key.substr(0, 2);
+    for (std::size_t bucket = 0; bucket < buckets_.size(); ++bucket) {
+        const std::size_t first = FirstEntry(bucket);
+        // The number that opened the bucket has at least two characters: its prefix.
+        if (text_.Get(entries_[first].number).substr(0, 2) != prefix) continue;
+        for (std::size_t e = first; e < EndEntry(bucket); ++e) {
+            if (text_.Get(entries_[e].number) == key) return std::u16string(text_.Get(entries_[e].code));
+        }
+    }
+    return {};
+}
+
+void ExceptionList::Release() {
+    std::deque<ExceptionBucket>().swap(buckets_);
+    std::deque<ExceptionEntry>().swap(entries_);
+    text_.Clear();
+}
+
+std::u16string_view CleanExceptionLine(std::u16string_view item) { return CleanLine(item); }
+std::string_view CleanExceptionLine(std::string_view item) { return CleanLine(item); }
+
+SectionEnd ReadExceptionListSection(ExceptionList& list, DataItemReader& reader) {
+    const SectionReport report(reader, list.range(), SectionKind::ExceptionList);
     int counted = 0;
-    ExceptionBucket* bucket = nullptr;
-    std::size_t entry = 0;
+    // The bucket this reading appends to (always the list's last): none until a number opens one.
+    bool haveBucket = false;
+    std::u16string prefix;
+    int entry = -1;  // position of the last number in its bucket
     // A number that came before any bucket existed has nowhere to go; its code goes with it.
     bool droppedNumber = false;
+    KeptItem lastNumber;  // for the report of a number left without its code
+    SectionEnd end = SectionEnd::EndOfFile;
     while (!reader.AtEnd()) {
-        const std::u16string_view raw = reader.NextItem();
-        if (raw == u"}") break;
-        const std::u16string_view value = CleanExceptionLine(raw);
-        if (value.empty() || counted >= kCountedItemLimit) continue;
+        const DataItem item = reader.NextItem();
+        if (item.text == "}") {
+            if (report.on()) report(item, LoadEventKind::SectionClosed);
+            end = SectionEnd::Closed;
+            break;
+        }
+        const std::string_view cleaned = ExceptionValueOf(item);
+        if (cleaned.empty()) {
+            if (report.on() && !item.text.empty()) report(item, LoadEventKind::Ignored, NoValueReason(item.text));
+            continue;
+        }
+        if (counted >= kCountedItemLimit) {
+            if (report.on()) report(item, LoadEventKind::Ignored, LoadEventReason::CounterLimit);
+            continue;
+        }
         const bool isNumber = counted % 2 == 0;
         ++counted;
-        if (value.size() >= 2 && isNumber && (bucket == nullptr || value.substr(0, 2) != bucket->prefix)) {
-            bucket = &list.emplace_back(ExceptionBucket{std::u16string(value.substr(0, 2)), {}});
-            entry = 0;
+        const TextArena::Handle stored = list.AddValue(cleaned);
+        const std::u16string_view value = list.Value(stored);
+        if (value.size() >= 2 && isNumber && (!haveBucket || value.compare(0, 2, prefix) != 0)) {
+            list.OpenBucket();
+            haveBucket = true;
+            prefix.assign(value, 0, 2);
+            entry = -1;
         }
+        const int bucket = static_cast<int>(list.size()) - 1;
         if (isNumber) {
-            droppedNumber = bucket == nullptr;
-            if (!droppedNumber) bucket->entries.push_back({std::u16string(value), {}});
-        } else if (!droppedNumber) {
-            bucket->entries[entry].code.assign(value);
+            droppedNumber = !haveBucket;
+            if (droppedNumber) {
+                if (report.on()) report(item, LoadEventKind::Ignored, LoadEventReason::ShortFirstValue);
+                continue;
+            }
+            list.AddNumber(stored);
             ++entry;
+            if (report.on()) {
+                lastNumber = KeptItem(item);
+                report(item, LoadEventKind::NumberStored, LoadEventReason::None, {bucket, entry}, value);
+            }
+        } else if (droppedNumber) {
+            if (report.on()) report(item, LoadEventKind::Ignored, LoadEventReason::CodeOfDroppedNumber);
+        } else {
+            list.SetLastCode(stored);
+            if (report.on()) report(item, LoadEventKind::CodeStored, LoadEventReason::None, {bucket, entry}, value);
         }
     }
+    if (counted % 2 == 1 && !droppedNumber) {
+        if (report.on()) report(lastNumber.item(), LoadEventKind::CodeMissing, LoadEventReason::None,
+               {static_cast<int>(list.size()) - 1, entry});
+    }
+    return end;
 }
 
+void ReadExceptionList(ExceptionList& list, DataItemReader& reader) { ReadExceptionListSection(list, reader); }
+
 std::u16string FindException(const LookupTables& tables, std::uint8_t rangeType, std::u16string_view key) {
-    const ExceptionList* list = ListOfRangeType(tables, rangeType);
-    if (list == nullptr) return {};
-    const std::u16string_view prefix = key.substr(0, 2);
-    for (const ExceptionBucket& bucket : *list) {
-        if (bucket.prefix != prefix) continue;
-        for (const ExceptionEntry& e : bucket.entries) {
-            if (e.number == key) return e.code;
-        }
-    }
+    for (const RangeFormat& format : kRangeFormats)
+        if (format.rangeType == rangeType) return tables.Exceptions(format.range).Find(key);
     return {};
 }
 

@@ -1,84 +1,55 @@
 // The lookup data read from sorvane.dat, and every operation that reads or queries it.
 //
-// Nothing here reports an error: a missing or malformed data file only leaves cells and list
-// entries empty, and every miss is answered with the empty string. Nothing here throws.
+// Nothing here reports an error to the user: a missing or malformed data file only leaves cells
+// and list entries empty, and every miss is answered with the empty string. Nothing here throws.
+// An optional LoadObserver hears what the readers did with every item.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <vector>
+
+#include "exception_list.h"
+#include "format.h"
+#include "load_observer.h"
+#include "operator_list.h"
+#include "prefix_table.h"
 
 namespace milden {
 
 class DataItemReader;
 
-// A table of cell codes subscripted (index, row, column): first, second and third digit.
-template <int IndexCount>
-class PrefixTable {
-public:
-    static constexpr std::int16_t kLastIndex = IndexCount - 1;
-
-    static constexpr bool InBounds(int index, int row, int column) {
-        return index >= 0 && index < IndexCount && row >= 0 && row < 10 && column >= 0 && column < 10;
-    }
-    // The cell's code; the empty string for a cell never filled or outside the table.
-    const std::u16string& Cell(int index, int row, int column) const {
-        static const std::u16string empty;
-        return InBounds(index, row, column) ? cells_[Offset(index, row, column)] : empty;
-    }
-    // Writes a cell; a write outside the table is ignored.
-    void SetCell(int index, int row, int column, std::u16string_view code) {
-        if (InBounds(index, row, column)) cells_[Offset(index, row, column)].assign(code);
-    }
-
-private:
-    static constexpr std::size_t Offset(int index, int row, int column) {
-        return static_cast<std::size_t>(index * 100 + row * 10 + column);
-    }
-    std::array<std::u16string, IndexCount * 100> cells_{};
-};
-
-struct OperatorGroup {
-    std::vector<std::u16string> names;  // by item position; "" where nothing was stored
-};
-
-struct ExceptionEntry {
-    std::u16string number;
-    std::u16string code;  // "" when the section ended before the code
-};
-
-struct ExceptionBucket {
-    std::u16string prefix;  // first two characters of the number that opened the bucket
-    std::vector<ExceptionEntry> entries;
-};
-
-using OperatorList = std::vector<OperatorGroup>;
-using ExceptionList = std::vector<ExceptionBucket>;
-
 struct LookupTables {
-    PrefixTable<10> PrefixTable090;
-    PrefixTable<6> PrefixTable080;
-    PrefixTable<7> PrefixTablePhs;
-    ExceptionList ExceptionList090;
-    ExceptionList ExceptionList080;
-    ExceptionList ExceptionListPhs;
+    PrefixTable PrefixTable090{Range::k090};
+    PrefixTable PrefixTable080{Range::k080};
+    PrefixTable PrefixTablePhs{Range::kPhs};
+    ExceptionList ExceptionList090{Range::k090};
+    ExceptionList ExceptionList080{Range::k080};
+    ExceptionList ExceptionListPhs{Range::kPhs};
     bool ExceptionList090Loaded = false;
     bool ExceptionList080Loaded = false;
     bool ExceptionListPhsLoaded = false;
-    OperatorList OperatorList090;
-    OperatorList OperatorList080;
-    OperatorList OperatorListPhs;
+    OperatorList OperatorList090{Range::k090};
+    OperatorList OperatorList080{Range::k080};
+    OperatorList OperatorListPhs{Range::kPhs};
     bool OperatorList090Loaded = false;
     bool OperatorList080Loaded = false;
     bool OperatorListPhsLoaded = false;
+
+    // The members of one range, for code that treats the three ranges alike.
+    const PrefixTable& Prefixes(Range range) const;
+    PrefixTable& Prefixes(Range range);
+    const ExceptionList& Exceptions(Range range) const;
+    ExceptionList& Exceptions(Range range);
+    const bool& ExceptionsLoaded(Range range) const;
+    bool& ExceptionsLoaded(Range range);
+    const OperatorList& Operators(Range range) const;
+    OperatorList& Operators(Range range);
+    const bool& OperatorsLoaded(Range range) const;
+    bool& OperatorsLoaded(Range range);
 };
 
 // ---- The data file as a whole ----
-
-// The data file's name; the window looks for it in the current directory only.
-inline constexpr std::string_view kDataFileName = "sorvane.dat";
 
 // The current directory joined with kDataFileName; "" when the current directory is unknown.
 std::string DataFilePathInCurrentDirectory();
@@ -90,13 +61,16 @@ bool CheckFileExist(const std::string& FName);
 // Sets the six loaded flags to false; the window does this before it loads.
 void ClearLoadedFlags(LookupTables& tables);
 
-// Reads the file at path (read-only) and loads it like LoadDataBytes. A missing file, or one that
-// is not a regular file, loads nothing; a read error part-way keeps what was read before it.
-void LoadDataFile(LookupTables& tables, const std::string& path);
+// Reads at most the first kReadLimitBytes of the file at path (read-only) and loads them like
+// LoadDataBytes. A missing file, or one that is not a regular file, loads nothing; a read error
+// part-way keeps what was read before it. Returns false when nothing could be read from the
+// file (it is missing, not a regular file, or cannot be opened).
+bool LoadDataFile(LookupTables& tables, const std::string& path, LoadObserver* observer = nullptr);
 
-// Loads a data file held in memory: decodes it from code page 932, cuts it into items and hands
-// each section to its reader. Never reports anything and never throws.
-void LoadDataBytes(LookupTables& tables, std::string_view bytes);
+// Loads a data file held in memory (at most its first kReadLimitBytes): cuts it into items on
+// its bytes, hands each section to its reader and decodes from code page 932 what is stored.
+// Never throws; running out of memory keeps what was stored so far.
+void LoadDataBytes(LookupTables& tables, std::string_view bytes, LoadObserver* observer = nullptr);
 
 // Empties the lists whose loaded flag is set, as the window does when it unloads. The prefix
 // tables and the flags are left as they are.
@@ -113,12 +87,14 @@ struct IndexLine {
     bool recognised = false;
     std::int16_t number = 0;  // rounded half to even, clamped to the 16-bit range
 };
-// Recognises "index=N" optionally followed by "[label".
+// Recognises "index=N" optionally followed by "[label", in decoded text or in the file's bytes.
 IndexLine ParseIndexLine(std::u16string_view item);
+IndexLine ParseIndexLine(std::string_view item);
 
 // A cell or operator-name value: "" for a comment, else the text before the first "," and
-// then before the first ";", trimmed.
+// then before the first ";", with spaces trimmed.
 std::u16string_view CleanCellValue(std::u16string_view item);
+std::string_view CleanCellValue(std::string_view item);
 
 // ---- Operator lists ----
 
@@ -126,6 +102,7 @@ std::u16string_view CleanCellValue(std::u16string_view item);
 void ReadOperatorList(OperatorList& list, DataItemReader& reader);
 
 // The name at (group, item) of the range's list, or "" when there is none.
+std::u16string OperatorName(const LookupTables& tables, Range range, std::int16_t group, std::int16_t item);
 std::u16string OperatorName090(const LookupTables& tables, std::int16_t group, std::int16_t item);
 std::u16string OperatorName080(const LookupTables& tables, std::int16_t group, std::int16_t item);
 std::u16string OperatorNamePhs(const LookupTables& tables, std::int16_t group, std::int16_t item);
@@ -136,8 +113,9 @@ std::u16string OperatorNamePhs(const LookupTables& tables, std::int16_t group, s
 // first two characters.
 void ReadExceptionList(ExceptionList& list, DataItemReader& reader);
 
-// "" for a comment, else the text before the first ";", trimmed.
+// "" for a comment, else the text before the first ";", with spaces trimmed.
 std::u16string_view CleanExceptionLine(std::u16string_view item);
+std::string_view CleanExceptionLine(std::string_view item);
 
 // The code of the first entry whose number equals key in the list of range type 0 (090),
 // 1 (080) or 2 (070); "" for no match or any other type.

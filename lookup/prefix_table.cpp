@@ -1,16 +1,18 @@
+#include "prefix_table.h"
+
 #include <cmath>
 #include <limits>
 
+#include "cp932.h"
 #include "data_item_reader.h"
 #include "decimal_number.h"
 #include "lookup_tables.h"
 #include "saturating.h"
+#include "section_readers.h"
 #include "text.h"
 
 namespace milden {
 namespace {
-
-constexpr std::u16string_view kIndexPrefix = u"index=";
 
 std::int16_t RoundToInt16(double value) {
     // nearbyint rounds half to even in the default rounding mode.
@@ -20,59 +22,114 @@ std::int16_t RoundToInt16(double value) {
     return static_cast<std::int16_t>(rounded);
 }
 
-// Writes the cells of one table kind; the three tables differ only in their last index.
-template <int IndexCount>
-void ReadPrefixTableInto(PrefixTable<IndexCount>& table, DataItemReader& reader) {
+template <typename Char>
+IndexLine ParseIndex(std::basic_string_view<Char> item) {
+    constexpr Char kPrefix[] = {'i', 'n', 'd', 'e', 'x', '='};
+    const std::basic_string_view<Char> prefix(kPrefix, std::size(kPrefix));
+    if (!item.starts_with(prefix)) return {};  // a comment starts with "#", never "index="
+    const auto number = BeforeFirst(item.substr(prefix.size()), Char('['));
+    if (!IsDecimalNumber(number)) return {};
+    return {true, RoundToInt16(DecimalNumberValue(number))};
+}
+
+template <typename Char>
+std::basic_string_view<Char> CleanCell(std::basic_string_view<Char> item) {
+    if (!item.empty() && item.front() == Char('#')) return {};
+    // Cutting before the first "," and then before the first ";" is cutting before the first of either.
+    std::size_t end = 0;
+    while (end < item.size() && item[end] != Char(',') && item[end] != Char(';')) ++end;
+    return TrimSpaces(item.substr(0, end));
+}
+
+// Why an item outside a block stores nothing.
+enum class Outside { BeforeFirstBlock, AfterBlockEnd, InSkippedBlock };
+
+constexpr LoadEventReason ReasonOf(Outside where) {
+    switch (where) {
+    case Outside::BeforeFirstBlock: return LoadEventReason::BeforeFirstBlock;
+    case Outside::AfterBlockEnd: return LoadEventReason::AfterBlockEnd;
+    case Outside::InSkippedBlock: return LoadEventReason::InSkippedBlock;
+    }
+    return LoadEventReason::None;
+}
+
+}  // namespace
+
+IndexLine ParseIndexLine(std::u16string_view item) { return ParseIndex(item); }
+IndexLine ParseIndexLine(std::string_view item) { return ParseIndex(item); }
+std::u16string_view CleanCellValue(std::u16string_view item) { return CleanCell(item); }
+std::string_view CleanCellValue(std::string_view item) { return CleanCell(item); }
+
+SectionEnd ReadPrefixTableSection(PrefixTable& table, DataItemReader& reader) {
+    const SectionReport report(reader, table.range(), SectionKind::PrefixTable);
     bool inBlock = false;
+    Outside outside = Outside::BeforeFirstBlock;
     std::int16_t index = 0;
     std::int16_t row = 0;
     std::int16_t column = 0;
     while (!reader.AtEnd()) {
-        const std::u16string_view taken = reader.NextItem();
-        std::u16string_view item = taken;
-        if (const IndexLine line = ParseIndexLine(item); line.recognised) {
+        const DataItem taken = reader.NextItem();
+        std::string_view item = taken.text;
+        if (const IndexLine line = item.starts_with('i') ? ParseIndexLine(item) : IndexLine{}; line.recognised) {
             index = line.number;
             // A block with a negative index would lie outside the table: it is skipped whole.
             inBlock = index >= 0;
             row = 0;
             column = 0;
             item = {};
+            if (index > table.LastIndex()) {
+                if (report.on()) report(taken, LoadEventKind::Ignored, LoadEventReason::IndexPastLastIndex, {index});
+                return SectionEnd::IndexPastLastIndex;
+            }
+            if (inBlock) {
+                if (report.on()) report(taken, LoadEventKind::BlockOpened, LoadEventReason::None, {index});
+            } else {
+                outside = Outside::InSkippedBlock;
+                if (report.on()) report(taken, LoadEventKind::Ignored, LoadEventReason::NegativeIndex, {index});
+            }
         }
-        if (item == u"}") return;
-        if (index > PrefixTable<IndexCount>::kLastIndex) return;
-        if (item == u"]") inBlock = false;
-        if (item.empty() || !inBlock) continue;
-        const std::u16string_view value = CleanCellValue(item);
-        if (!value.empty() && column <= 9 && row <= 9) table.SetCell(index, row, column, value);
+        if (item == "}") {
+            if (report.on()) report(taken, LoadEventKind::SectionClosed);
+            return SectionEnd::Closed;
+        }
+        if (item == "]") {
+            if (report.on()) report(taken, inBlock ? LoadEventKind::BlockClosed : LoadEventKind::Ignored,
+                   inBlock ? LoadEventReason::None : ReasonOf(outside));
+            inBlock = false;
+            outside = Outside::AfterBlockEnd;
+            continue;
+        }
+        if (item.empty()) continue;
+        if (!inBlock) {
+            if (report.on()) report(taken, LoadEventKind::Ignored, ReasonOf(outside));
+            continue;
+        }
+        const bool inTable = column < kCellsPerRow && row < kRowsPerBlock;
+        // Only a cell inside the table needs its value (most rows run on past their tenth cell).
+        const std::string_view value = inTable || reader.observer() ? CellValueOf(taken) : std::string_view();
+        if (inTable && !value.empty()) {
+            std::u16string& cell = table.MutableCell(index, row, column);
+            DecodeCp932(value, cell);
+            if (report.on()) report(taken, LoadEventKind::CellStored, LoadEventReason::None, {index, row, column}, cell);
+        } else if (reader.observer()) {
+            if (report.on()) report(taken, LoadEventKind::Ignored,
+                   value.empty() ? NoValueReason(item)
+                   : row >= kRowsPerBlock ? LoadEventReason::AfterTenthRow
+                                          : LoadEventReason::PastTenthColumn,
+                   {index, row, column});
+        }
         SaturatingIncrement(column);
-        if (taken.find(u';') != std::u16string_view::npos && row <= 9) {
+        if (taken.HasSemicolon() && row < kRowsPerBlock) {
             column = 0;
             ++row;
         }
     }
-}
-
-}  // namespace
-
-IndexLine ParseIndexLine(std::u16string_view item) {
-    if (!item.starts_with(kIndexPrefix)) return {};  // a comment starts with "#", never "index="
-    const std::u16string_view number = BeforeFirst(item.substr(kIndexPrefix.size()), u'[');
-    if (!IsDecimalNumber(number)) return {};
-    return {true, RoundToInt16(DecimalNumberValue(number))};
-}
-
-std::u16string_view CleanCellValue(std::u16string_view item) {
-    if (item.starts_with(u'#')) return {};
-    return TrimItemBlanks(BeforeFirst(BeforeFirst(item, u','), u';'));
+    return SectionEnd::EndOfFile;
 }
 
 void ReadPrefixTable(LookupTables& tables, int kind, DataItemReader& reader) {
-    switch (kind) {
-    case 0: ReadPrefixTableInto(tables.PrefixTable090, reader); break;
-    case 1: ReadPrefixTableInto(tables.PrefixTable080, reader); break;
-    case 2: ReadPrefixTableInto(tables.PrefixTablePhs, reader); break;
-    default: break;
-    }
+    if (kind < 0 || kind >= static_cast<int>(kAllRanges.size())) return;
+    ReadPrefixTableSection(tables.Prefixes(kAllRanges[static_cast<std::size_t>(kind)]), reader);
 }
 
 }  // namespace milden

@@ -22,7 +22,7 @@ std::size_t RankOrder(const std::string& carrier) {
 
 // Slot 00 says "no carrier"; the known operators follow in list order, skipping codes that are
 // special marks of the range, so no operator code can ever be read as a mark.
-std::vector<std::string> AssignSlots(const RangeSpec& range) {
+std::vector<std::string> AssignSlots(const RangeFormat& range) {
     std::vector<std::string> names{std::string(kNoCarrierText)};
     for (const KnownOperator& op : KnownOperators()) names.emplace_back(op.display);
     std::vector<std::string> slots;
@@ -45,15 +45,6 @@ std::string Label(const std::vector<std::string>& holders) {
 }
 
 }  // namespace
-
-const std::array<RangeSpec, 3>& Ranges() {
-    static const std::array<RangeSpec, 3> ranges{{
-        {"090", "90", 10, "40", "81", "keitai_tolvas{", "keitai_tolva_num{", "hash_keitai_tolva_num{"},
-        {"080", "80", 6, "40", "50", "keitai_tolvas080{", "keitai_tolva_num080{", "hash_keitai_tolva_num080{"},
-        {"070", "70", 7, "30", "40", "phs_tolvas{", "phs_tolva_num{", "hash_phs_tolva_num{"},
-    }};
-    return ranges;
-}
 
 std::string LongestMatch(const CarrierPrefixes& prefixes, std::string_view number) {
     for (std::size_t length = number.size() + 1; length-- > 0;) {
@@ -92,7 +83,7 @@ std::vector<std::string> BlockHolders(const CarrierPrefixes& prefixes, std::stri
     return {ranked[0].first, ranked[1].first};
 }
 
-RangePlan PlanRange(const RangeSpec& range, const CarrierPrefixes& prefixes) {
+RangePlan PlanRange(const RangeFormat& range, const CarrierPrefixes& prefixes) {
     RangePlan plan;
     plan.range = &range;
     plan.slots = AssignSlots(range);
@@ -111,11 +102,11 @@ RangePlan PlanRange(const RangeSpec& range, const CarrierPrefixes& prefixes) {
 
     std::vector<std::vector<std::string>> holders(10000);
     for (int n = 0; n < 10000; ++n) {
-        holders[static_cast<std::size_t>(n)] = BlockHolders(prefixes, std::string(range.sourcePrefix) + FourDigits(n));
+        holders[static_cast<std::size_t>(n)] = BlockHolders(prefixes, SourcePrefix(range) + FourDigits(n));
     }
     for (int n = 0; n < 10000; ++n) {
         const auto& h = holders[static_cast<std::size_t>(n)];
-        const bool inTable = n / 1000 < range.tableIndexCount;
+        const bool inTable = n / 1000 < range.indexCount;
         if (inTable) {
             plan.blocks[Label(h)]++;
             if (h.size() == 2) plan.splitBlocks.push_back(FourDigits(n));
@@ -123,7 +114,7 @@ RangePlan PlanRange(const RangeSpec& range, const CarrierPrefixes& prefixes) {
             plan.droppedBlocks[Label(h)]++;
         }
     }
-    for (int cell = 0; cell < range.tableIndexCount * 100; ++cell) {
+    for (int cell = 0; cell < range.indexCount * 100; ++cell) {
         const auto first = holders.begin() + cell * 10;
         const bool uniform = std::all_of(first, first + 10, [&](const auto& h) { return h == *first; });
         if (uniform) {
@@ -139,8 +130,9 @@ RangePlan PlanRange(const RangeSpec& range, const CarrierPrefixes& prefixes) {
 std::vector<std::string> PrefixesOutsideRanges(const CarrierPrefixes& prefixes) {
     std::vector<std::string> outside;
     for (const auto& [prefix, carrier] : prefixes) {
-        const bool covers = std::any_of(Ranges().begin(), Ranges().end(), [&](const RangeSpec& r) {
-            return prefix.starts_with(r.sourcePrefix) || r.sourcePrefix.starts_with(prefix);
+        const bool covers = std::any_of(Ranges().begin(), Ranges().end(), [&](const RangeFormat& r) {
+            const std::string source = SourcePrefix(r);
+            return prefix.starts_with(source) || source.starts_with(prefix);
         });
         if (!covers) outside.push_back(prefix);
     }

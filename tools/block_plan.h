@@ -10,23 +10,15 @@
 #include <vector>
 
 #include "carrier_source.h"
+#include "format.h"
 
 namespace milden::datagen {
 
-// What the data file format fixes for a range.
-struct RangeSpec {
-    std::string_view label;          // "090"
-    std::string_view sourcePrefix;   // the range in the carrier data: "90"
-    int tableIndexCount;             // first digits the prefix table holds: 0 .. count-1
-    std::string_view exceptionMark;  // cell code that defers to the exception list
-    std::string_view unknownMark;    // cell code that answers "no carrier"
-    std::string_view operatorKey;    // section header items
-    std::string_view prefixKey;
-    std::string_view exceptionKey;
-};
+// 090, 080 and 070, in that order, with what the data file format fixes for each.
+inline const std::array<RangeFormat, 3>& Ranges() { return kRangeFormats; }
 
-// 090, 080 and 070, in that order.
-const std::array<RangeSpec, 3>& Ranges();
+// The range in the carrier data, which writes numbers without their leading 0: "90" for 090.
+inline std::string SourcePrefix(const RangeFormat& range) { return std::string(range.digits.substr(1)); }
 
 // A national number has this many digits after its leading 0; no prefix can be longer.
 inline constexpr std::size_t kNationalDigits = 10;
@@ -46,11 +38,11 @@ struct ExceptionLine {
 };
 
 struct RangePlan {
-    const RangeSpec* range = nullptr;
+    const RangeFormat* range = nullptr;
     // Operator slots by code: slot g*10+i is code "gi"; "" marks a slot kept free because its code
     // is a special mark of the range. Names are UTF-8.
     std::vector<std::string> slots;
-    // Cell codes indexed first*100 + second*10 + third, for tableIndexCount*100 cells.
+    // Cell codes indexed first*100 + second*10 + third, for indexCount*100 cells.
     std::vector<std::string> cells;
     std::vector<ExceptionLine> exceptions;  // in number order
     // Four-digit blocks by holder label (Japanese name, two names joined by " / ", or
@@ -63,7 +55,7 @@ struct RangePlan {
 };
 
 // Plans one range. Throws std::runtime_error for a carrier name it does not know.
-RangePlan PlanRange(const RangeSpec& range, const CarrierPrefixes& prefixes);
+RangePlan PlanRange(const RangeFormat& range, const CarrierPrefixes& prefixes);
 
 // Source prefixes that cover none of the three ranges (such as 060 numbers), in order.
 std::vector<std::string> PrefixesOutsideRanges(const CarrierPrefixes& prefixes);

@@ -40,7 +40,7 @@ std::string Counts(const std::map<std::string, int>& blocks) {
 }
 
 std::string LastTableBlock(const RangePlan& plan) {
-    return std::string(plan.range->label) + "-" + std::to_string(plan.range->tableIndexCount - 1) + "999";
+    return std::string(plan.range->digits) + "-" + std::to_string(plan.range->indexCount - 1) + "999";
 }
 
 void Header(Text& t, const std::vector<RangePlan>& plans, const SourcePackage& package, const SourceNotes& notes) {
@@ -69,16 +69,16 @@ void Header(Text& t, const std::vector<RangePlan>& plans, const SourcePackage& p
     for (const RangePlan& plan : plans) {
         int dropped = 0;
         for (const auto& [label, count] : plan.droppedBlocks) dropped += count;
-        if (plan.range->tableIndexCount == 10) continue;
-        t.Comment("  " + std::string(plan.range->label) + ": " + std::to_string(dropped) +
+        if (plan.range->indexCount == 10) continue;
+        t.Comment("  " + std::string(plan.range->digits) + ": " + std::to_string(dropped) +
                   " four-digit blocks after " + LastTableBlock(plan) + " have a holder in the source (" +
                   Counts(plan.droppedBlocks) + ") and answer " + std::string(kNoCarrierText) + ".");
     }
     for (const RangePlan& plan : plans) {
         if (plan.splitBlocks.empty()) continue;
         std::string list;
-        for (const std::string& block : plan.splitBlocks) list += " " + std::string(plan.range->label) + "-" + block;
-        t.Comment("  " + std::string(plan.range->label) + ": blocks that the source splits below four digits name");
+        for (const std::string& block : plan.splitBlocks) list += " " + std::string(plan.range->digits) + "-" + block;
+        t.Comment("  " + std::string(plan.range->digits) + ": blocks that the source splits below four digits name");
         t.Comment("  their two largest holders without saying which numbers each holds:" + list + ".");
     }
     if (!notes.prefixesOutsideRanges.empty()) {
@@ -89,18 +89,18 @@ void Header(Text& t, const std::vector<RangePlan>& plans, const SourcePackage& p
     t.Comment("");
     t.Comment("Four-digit blocks per holder inside the prefix tables:");
     for (const RangePlan& plan : plans) {
-        t.Comment("  " + std::string(plan.range->label) + ": " + Counts(plan.blocks) + ".");
+        t.Comment("  " + std::string(plan.range->digits) + ": " + Counts(plan.blocks) + ".");
     }
 }
 
 void OperatorList(Text& t, const RangePlan& plan) {
     t.Comment("");
-    t.Comment(std::string(plan.range->label) + " operators by code:");
+    t.Comment(std::string(plan.range->digits) + " operators by code:");
     for (std::size_t slot = 0; slot < plan.slots.size(); ++slot) {
         const std::string code{static_cast<char>('0' + slot / 10), static_cast<char>('0' + slot % 10)};
         t.Comment("  " + code + " " + (plan.slots[slot].empty() ? "(kept free: a special mark)" : plan.slots[slot]));
     }
-    t.Line(plan.range->operatorKey);
+    t.Line(plan.range->operatorListKey);
     for (std::size_t group = 0; group * 10 < plan.slots.size(); ++group) {
         std::string line;
         for (std::size_t slot = group * 10; slot < std::min(plan.slots.size(), group * 10 + 10); ++slot) {
@@ -114,11 +114,11 @@ void OperatorList(Text& t, const RangePlan& plan) {
 }
 
 void PrefixTable(Text& t, const RangePlan& plan) {
-    t.Comment(std::string(plan.range->label) + " prefix table: one block per first digit; row = second digit;");
+    t.Comment(std::string(plan.range->digits) + " prefix table: one block per first digit; row = second digit;");
     t.Comment("column = third digit.");
-    t.Line(plan.range->prefixKey);
-    for (int index = 0; index < plan.range->tableIndexCount; ++index) {
-        const std::string first = std::string(plan.range->label) + "-" + std::to_string(index);
+    t.Line(plan.range->prefixTableKey);
+    for (int index = 0; index < plan.range->indexCount; ++index) {
+        const std::string first = std::string(plan.range->digits) + "-" + std::to_string(index);
         t.Line("index=" + std::to_string(index) + "[" + first + "000 to " + first + "999");
         for (int row = 0; row < 10; ++row) {
             std::string line;
@@ -135,11 +135,11 @@ void PrefixTable(Text& t, const RangePlan& plan) {
 
 void ExceptionList(Text& t, const RangePlan& plan) {
     if (plan.exceptions.empty()) {
-        t.Comment(std::string(plan.range->label) + " exceptions: none; the source splits no three-digit block.");
+        t.Comment(std::string(plan.range->digits) + " exceptions: none; the source splits no three-digit block.");
     } else {
-        t.Comment(std::string(plan.range->label) + " exceptions: four digits and their code.");
+        t.Comment(std::string(plan.range->digits) + " exceptions: four digits and their code.");
     }
-    t.Line(plan.range->exceptionKey);
+    t.Line(plan.range->exceptionListKey);
     for (const ExceptionLine& e : plan.exceptions) t.Line(e.number + "," + e.code);
     t.Line("}");
 }

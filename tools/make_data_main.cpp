@@ -9,7 +9,7 @@
 namespace {
 
 void Report(const milden::datagen::RangePlan& plan) {
-    std::cout << plan.range->label << ":";
+    std::cout << plan.range->digits << ":";
     for (const auto& [label, count] : plan.blocks) std::cout << " " << label << " " << count << ";";
     std::cout << " exception entries " << plan.exceptions.size() << "; two-operator blocks " << plan.splitBlocks.size() << "\n";
     int dropped = 0;

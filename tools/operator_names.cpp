@@ -4,7 +4,12 @@
 #include <stdexcept>
 #include <string>
 
+#include "format.h"
+#include "utf8.h"
+
 namespace milden::datagen {
+
+const std::string kNoCarrierText = Utf16ToUtf8(kUnknownOperatorText);
 namespace {
 
 constexpr std::array<KnownOperator, 5> kOperators{{

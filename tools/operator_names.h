@@ -3,6 +3,7 @@
 #pragma once
 
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace milden::datagen {
@@ -18,8 +19,8 @@ std::span<const KnownOperator> KnownOperators();
 // Position in KnownOperators(); throws std::runtime_error naming a carrier it does not know.
 std::size_t OperatorIndex(std::string_view source);
 
-// The lookup's own text for "no carrier"; also the name of operator slot 00, so that an exception
-// entry without a holder (and any miss that falls back to slot 00) answers with it.
-inline constexpr std::string_view kNoCarrierText = "キャリアが不明";
+// The lookup's own text for "no carrier" (UTF-8); also the name of operator slot 00, so that an
+// exception entry without a holder (and any miss that falls back to slot 00) answers with it.
+extern const std::string kNoCarrierText;
 
 }  // namespace milden::datagen

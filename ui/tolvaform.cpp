@@ -14,9 +14,7 @@
 #include "digit_box.h"
 #include "helpfrm.h"
 #include "link_procedure.h"
-#include "lookup_number.h"
 #include "option_button.h"
-#include "text.h"
 #include "twips.h"
 #include "web_addresses.h"
 #include "window_fonts.h"
@@ -146,8 +144,7 @@ void Tolvaform::BuildMenu() {
 
 void Tolvaform::Load() {
     unloaded_ = false;
-    ClearLoadedFlags(tables_);
-    LoadDataFile(tables_, DataFilePathInCurrentDirectory());
+    session_.LoadFromCurrentDirectory();
     tolvaselect_[0]->setChecked(true);
     CentreOnScreen(*this);
     show();
@@ -158,8 +155,7 @@ void Tolvaform::Load() {
 void Tolvaform::researchbtn_Click() {
     for (int i = 0; i < 3; ++i) {
         if (!tolvaselect_[i]->isChecked()) continue;
-        const std::u16string text = phone_text090_[i]->text().toStdU16String();
-        LookupNumber(std::u16string(TrimSpaces(text)), tables_, *options_, *toolkit_.boxes);
+        session_.Search(phone_text090_[i]->text().toStdU16String(), *options_, *toolkit_.boxes);
         return;
     }
 }
@@ -190,7 +186,7 @@ void Tolvaform::closeEvent(QCloseEvent* event) {
 void Tolvaform::Unload() {
     if (unloaded_) return;
     unloaded_ = true;
-    ReleaseLoadedLists(tables_);
+    session_.Release();
 }
 
 }  // namespace milden

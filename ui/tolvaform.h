@@ -7,7 +7,7 @@
 #include <array>
 #include <memory>
 
-#include "lookup_tables.h"
+#include "lookup_session.h"
 #include "radio_range_options.h"
 #include "toolkit.h"
 
@@ -42,7 +42,7 @@ public:
     QAction* helpview() const { return helpview_; }
     QAction* versions() const { return versions_; }
 
-    const LookupTables& tables() const { return tables_; }
+    const LookupTables& tables() const { return session_.tables(); }
     const RangeOptions& options() const { return *options_; }
     // The banner's browser; nullptr while none is held.
     BrowserObject* ie() const { return ie_.get(); }
@@ -61,7 +61,7 @@ private:
     void Unload();
 
     Toolkit toolkit_;
-    LookupTables tables_;
+    LookupSession session_;
     bool unloaded_ = false;
     std::unique_ptr<BrowserObject> ie_;
 

@@ -12,7 +12,7 @@
 #include "command_line.h"
 #include "line_reader.h"
 #include "temp_dir.h"
-#include "utf8.h"
+#include "display_text.h"
 #include "whole_number.h"
 
 namespace milden::cli {

@@ -1,6 +1,7 @@
 #include "run_program.h"
 
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -50,10 +51,12 @@ ProgramRun RunProgram(const std::string& program, const std::vector<std::string>
         ::_exit(127);
     }
     int status = 0;
-    while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    struct rusage usage {};
+    while (::wait4(pid, &status, 0, &usage) < 0 && errno == EINTR) {
     }
     ProgramRun run;
     run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.peakKilobytes = usage.ru_maxrss;
     if (stdoutPath.empty()) run.out = ReadWhole(outPath);
     run.err = ReadWhole(errPath);
     return run;

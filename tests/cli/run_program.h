@@ -12,6 +12,7 @@ struct ProgramRun {
     std::string out;   // standard output
     std::string err;   // standard error
     int exitCode = -1; // -1 when the program did not exit normally (a signal)
+    long peakKilobytes = 0;  // the largest resident set the program had
 };
 
 // stdoutPath, when given, receives standard output instead (out stays empty).

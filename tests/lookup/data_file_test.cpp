@@ -148,8 +148,9 @@ TEST(DataFilePath, IsInTheCurrentDirectory) {
 }
 
 TEST(ReleaseLoadedLists, EmptiesOnlyFlaggedLists) {
-    LookupTables t = LoadFromFile("keitai_tolvas{\r\nA;\r\n}\r\nhash_keitai_tolva_num{\r\n1234,21\r\n}");
-    t.OperatorList080.push_back(OperatorGroup{{u"kept"}});  // not flagged: left alone
+    LookupTables t = LoadFromFile(
+        "keitai_tolvas{\r\nA;\r\n}\r\nhash_keitai_tolva_num{\r\n1234,21\r\n}\r\nkeitai_tolvas080{\r\nkept;\r\n}");
+    t.OperatorList080Loaded = false;  // not flagged: left alone
     ReleaseLoadedLists(t);
     EXPECT_TRUE(t.OperatorList090.empty());
     EXPECT_TRUE(t.ExceptionList090.empty());

@@ -15,9 +15,9 @@ using Buckets = std::vector<std::pair<std::u16string, std::vector<std::pair<std:
 
 Buckets BucketsOf(const ExceptionList& list) {
     Buckets out;
-    for (const ExceptionBucket& b : list) {
-        auto& [prefix, entries] = out.emplace_back(b.prefix, std::vector<std::pair<std::u16string, std::u16string>>{});
-        for (const ExceptionEntry& e : b.entries) entries.emplace_back(e.number, e.code);
+    for (std::size_t b = 0; b < list.size(); ++b) {
+        auto& [prefix, entries] = out.emplace_back(list.Prefix(b), std::vector<std::pair<std::u16string, std::u16string>>{});
+        for (std::size_t e = 0; e < list.EntryCount(b); ++e) entries.emplace_back(list.Number(b, e), list.Code(b, e));
     }
     return out;
 }
@@ -97,7 +97,7 @@ TEST(ReadExceptionList, StopsCountingAtTheItemLimit) {
     for (int i = 0; i < 16400; ++i) body += "1234,21\r\n";
     const LookupTables t = Load090(body + "}\r\nkeitai_tolvas{\r\nA;\r\n}");
     ASSERT_EQ(t.ExceptionList090.size(), 1u);
-    EXPECT_EQ(t.ExceptionList090[0].entries.size(), 16383u);
+    EXPECT_EQ(t.ExceptionList090.EntryCount(0), 16383u);
     EXPECT_TRUE(t.OperatorList090Loaded);
 }
 

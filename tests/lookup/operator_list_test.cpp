@@ -14,7 +14,10 @@ using Groups = std::vector<std::vector<std::u16string>>;
 
 Groups GroupsOf(const OperatorList& list) {
     Groups groups;
-    for (const OperatorGroup& g : list) groups.push_back(g.names);
+    for (std::size_t g = 0; g < list.size(); ++g) {
+        auto& names = groups.emplace_back();
+        for (std::size_t p = 0; p < list.NameCount(g); ++p) names.push_back(list.Name(g, p));
+    }
     return groups;
 }
 

@@ -166,6 +166,9 @@ TEST(CleanCellValue, CommentCommaSemicolonRules) {
     EXPECT_EQ(CleanCellValue(u"a , b;c"), u"a");
     EXPECT_EQ(CleanCellValue(u"a;b,c"), u"a");
     EXPECT_EQ(CleanCellValue(u"2#1"), u"2#1");
+    // Only spaces are trimmed from a value: "81<TAB>" is not the mark "81".
+    EXPECT_EQ(CleanCellValue(u" 81\t;"), u"81\t");
+    EXPECT_EQ(CleanExceptionLine(u"\t1234 ;x"), u"\t1234");
 }
 
 }  // namespace

@@ -105,12 +105,12 @@ TEST(PlanRange, WritesTenExceptionEntriesForEachSplitThreeDigitBlock) {
 }
 
 TEST(PlanRange, NoOperatorCodeIsASpecialMarkOfItsRange) {
-    for (const datagen::RangeSpec& range : datagen::Ranges()) {
+    for (const RangeFormat& range : datagen::Ranges()) {
         const datagen::RangePlan plan = datagen::PlanRange(range, {});
         for (std::size_t slot = 0; slot < plan.slots.size(); ++slot) {
             const std::string code{static_cast<char>('0' + slot / 10), static_cast<char>('0' + slot % 10)};
             if (code == range.exceptionMark || code == range.unknownMark) {
-                EXPECT_EQ(plan.slots[slot], "") << range.label << " code " << code;
+                EXPECT_EQ(plan.slots[slot], "") << range.digits << " code " << code;
             }
         }
     }

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-namespace milden::cli {
+namespace milden {
 namespace {
 
 constexpr char16_t kReplacement = u'\uFFFD';
@@ -95,16 +95,4 @@ std::string Utf16ToUtf8(std::u16string_view text) {
     return out;
 }
 
-}  // namespace milden::cli
-
-namespace milden::cli {
-
-std::string ToDisplayUtf8(std::u16string_view text) {
-    std::u16string shown(text);
-    for (char16_t& c : shown) {
-        if ((c < 0x20 && c != u'\t') || (c >= 0x7F && c <= 0x9F)) c = u'\uFFFD';
-    }
-    return Utf16ToUtf8(shown);
-}
-
-}  // namespace milden::cli
+}  // namespace milden

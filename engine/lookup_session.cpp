@@ -1,0 +1,17 @@
+#include "lookup_session.h"
+
+#include "lookup_number.h"
+#include "text.h"
+
+namespace milden {
+
+void LookupSession::Search(std::u16string_view boxText, const RangeOptions& options, MessageBoxService& boxes) const {
+    LookupNumber(std::u16string(TrimSpaces(boxText)), tables_, options, boxes);
+}
+
+std::u16string LookupSession::Answer(Range range, std::u16string_view digits) const {
+    const std::optional<Range> taken = RangeToTake(tables_, FixedRangeOptions(range));
+    return taken ? NameText(tables_, *taken, digits) : std::u16string(kUnknownOperatorText);
+}
+
+}  // namespace milden

@@ -1,0 +1,20 @@
+// Where the bytes that cut items lie in a block of the data file, as bit masks, so that the item
+// reader jumps from one to the next instead of testing every byte.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace milden {
+
+inline constexpr std::size_t kMaskBlockBytes = 64;
+
+struct BlockMasks {
+    std::uint64_t delimiters = 0;  // bit i: byte i is a comma, CR or LF
+    std::uint64_t semicolons = 0;  // bit i: byte i is ";"
+};
+
+// The masks of the count (at most kMaskBlockBytes) bytes at data; no byte past them is read.
+BlockMasks MasksOf(const char* data, std::size_t count);
+
+}  // namespace milden

@@ -1,0 +1,64 @@
+// What the three section readers share, and how each of them stopped.
+#pragma once
+
+#include <algorithm>
+#include <array>
+#include <string_view>
+
+#include "data_item_reader.h"
+#include "exception_list.h"
+#include "format.h"
+#include "load_observer.h"
+#include "operator_list.h"
+#include "prefix_table.h"
+#include "text.h"
+
+namespace milden {
+
+enum class SectionEnd { Closed, EndOfFile, IndexPastLastIndex };
+
+// The key of a range's section of the given kind.
+constexpr const SectionKey& KeyOf(Range range, SectionKind kind) {
+    for (const SectionKey& key : kSectionKeys)
+        if (key.range == range && key.kind == kind) return key;
+    return kSectionKeys[0];
+}
+
+// Why an item that stores nothing takes its column or position: a comment, or nothing before ";".
+template <typename Text>
+constexpr LoadEventReason NoValueReason(Text item) {
+    return !item.empty() && item.front() == '#' ? LoadEventReason::Comment : LoadEventReason::NoValue;
+}
+
+// Tells the observer, if there is one, what a section reader did with an item. Callers test on()
+// first, so that without an observer no event is even built.
+class SectionReport {
+public:
+    SectionReport(DataItemReader& reader, Range range, SectionKind kind) : reader_(reader), section_(&KeyOf(range, kind)) {}
+    bool on() const { return reader_.observer() != nullptr; }
+    void operator()(const DataItem& item, LoadEventKind kind, LoadEventReason reason = LoadEventReason::None,
+                    std::array<int, 3> place = {}, std::u16string_view value = {}) const {
+        reader_.Report(item, {kind, reason, section_, {}, {}, value, place});
+    }
+
+private:
+    DataItemReader& reader_;
+    const SectionKey* section_;
+};
+
+// CleanCellValue and CleanExceptionLine of an item, from the cuts the item reader found.
+inline std::string_view CellValueOf(const DataItem& item) {
+    if (item.text.starts_with('#')) return {};
+    return TrimSpaces(item.text.substr(0, std::min(item.firstSemicolon, item.firstComma)));
+}
+inline std::string_view ExceptionValueOf(const DataItem& item) {
+    if (item.text.starts_with('#')) return {};
+    return TrimSpaces(item.text.substr(0, item.firstSemicolon));
+}
+
+// The readers themselves, with how they stopped (the public ones in lookup_tables.h drop it).
+SectionEnd ReadPrefixTableSection(PrefixTable& table, DataItemReader& reader);
+SectionEnd ReadOperatorListSection(OperatorList& list, DataItemReader& reader);
+SectionEnd ReadExceptionListSection(ExceptionList& list, DataItemReader& reader);
+
+}  // namespace milden
