@@ -45,10 +45,7 @@ private slots:
 
     void real_helper_shows_a_page_and_quits_once() {
         QTemporaryDir pages;
-        QFile page(QDir(pages.path()).filePath(QStringLiteral("page.html")));
-        QVERIFY(page.open(QIODevice::WriteOnly));
-        page.write("<html><head><title>local page</title></head><body>hello</body></html>");
-        page.close();
+        const QString page = WritePage(pages);
 
         const auto factory = milden::CreateProcessBrowserFactory();
         std::unique_ptr<milden::BrowserObject> first = factory->Create();
@@ -63,7 +60,7 @@ private slots:
         // Addresses it must not open are written, ignored by the helper, and load nothing.
         QVERIFY(first->Navigate(QStringLiteral("javascript:alert(1)")));
         QVERIFY(!first->Navigate(QStringLiteral("https://example.jp/\nclose")));
-        QVERIFY(first->Navigate(QUrl::fromLocalFile(page.fileName()).toString()));
+        QVERIFY(first->Navigate(QUrl::fromLocalFile(page).toString()));
         QVERIFY(first->SetVisible(true));
         QVERIFY(!first->SetVisible(false));
         QTRY_COMPARE_WITH_TIMEOUT(loads.count(), 1, 30000);
