@@ -1,13 +1,18 @@
 // milden-browser: reads commands from standard input, one a line, and shows web pages. It exits
-// when its window closes or when standard input ends (the tool has gone away).
+// when its window closes. When standard input ends (the tool has gone away) a shown window stays
+// open for the user; a helper whose window was never shown exits.
 #include <QApplication>
+#include <QLocale>
 #include <QSocketNotifier>
 #include <QWebEngineView>
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <string>
 #include <unistd.h>
 
 #include "browser_command.h"
+#include "qt_translations.h"
 #include "browser_window.h"
 
 namespace {
@@ -21,7 +26,12 @@ void DisableSandboxForRoot() {
 
 int main(int argc, char** argv) {
     DisableSandboxForRoot();
+    // Once the tool has gone, an answer written to it is lost instead of ending the browser.
+    std::signal(SIGPIPE, SIG_IGN);
+    // Japanese like the tool: the engine's own pages (errors) and the languages a page is asked in.
+    QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
     QApplication app(argc, argv);
+    milden::InstallQtJapanese();
     app.setQuitOnLastWindowClosed(true);
     const bool allowFile = qEnvironmentVariableIntValue("MILDEN_BROWSER_ALLOW_FILE") == 1;
 
@@ -38,10 +48,10 @@ int main(int argc, char** argv) {
     QObject::connect(&input, &QSocketNotifier::activated, &app, [&] {
         char chunk[4096];
         const ssize_t got = ::read(STDIN_FILENO, chunk, sizeof chunk);
-        if (got <= 0) {  // the tool has gone away
+        if (got < 0 && errno == EINTR) return;
+        if (got <= 0) {  // the tool has gone away: the window is the user's now
             input.setEnabled(false);
-            window.close();
-            app.quit();
+            if (!window.isVisible()) app.quit();
             return;
         }
         pending.append(chunk, static_cast<size_t>(got));

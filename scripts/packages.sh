@@ -4,7 +4,7 @@
 MILDEN_BUILD_PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-webengine-dev libgl-dev
-  fonts-noto-cjk
+  fonts-noto-cjk qt6-translations-l10n
 )
 
 # Further packages to build and run every test, the fuzzers and the benchmarks.
@@ -12,7 +12,7 @@ MILDEN_TEST_PACKAGES=(
   libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev
   libbson-dev
-  xvfb xauth
+  xvfb xauth openbox
   desktop-file-utils appstream dpkg-dev
   python3-phonenumbers
 )

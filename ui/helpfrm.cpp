@@ -1,9 +1,12 @@
 #include "helpfrm.h"
 
+#include <QKeyEvent>
 #include <QPalette>
 #include <QPointer>
 #include <QPushButton>
+#include <cstdlib>
 
+#include "centring.h"
 #include "clickable_label.h"
 #include "link_procedure.h"
 #include "tolvaform.h"
@@ -38,6 +41,15 @@ const std::array<LabelDesign, 7>& LabelDesigns() {
     return designs;
 }
 
+// Puts two labels that share a line in different fonts on one baseline: both are drawn from the
+// top of their rectangles, so the text with the higher baseline is moved down (a label's
+// contents cannot reach above its rectangle).
+void AlignBaselines(QLabel& first, QLabel& second) {
+    const auto baseline = [](const QLabel& l) { return l.y() + l.fontMetrics().ascent(); };
+    const int shift = baseline(first) - baseline(second);
+    (shift > 0 ? second : first).setContentsMargins(0, std::abs(shift), 0, 0);
+}
+
 }  // namespace
 
 Helpfrm& helpfrm() {
@@ -57,7 +69,9 @@ Helpfrm::Helpfrm(const Toolkit& toolkit, QWidget* parent) : QDialog(parent), too
 
     const std::array<LabelDesign, 7>& designs = LabelDesigns();
     for (int i = 0; i < 7; ++i) {
-        Label1_[i] = new ClickableLabel(designs[i].caption, this);
+        Label1_[i] = new ClickableLabel(this);
+        if (i == 5) Label1_[i]->SetLink(QStringLiteral("Velk探偵事務所のホームページを開く"));
+        Label1_[i]->setText(designs[i].caption);
         Label1_[i]->setObjectName(QStringLiteral("Label1(%1)").arg(i));
         Label1_[i]->setTextFormat(Qt::PlainText);
         Label1_[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -66,14 +80,17 @@ Helpfrm::Helpfrm(const Toolkit& toolkit, QWidget* parent) : QDialog(parent), too
         connect(Label1_[i], &ClickableLabel::clicked, this, [this, i] { Label1_Click(i); });
     }
     ClickableLabel* link = Label1_[5];
+    link->setAccessibleDescription(kMakerHomePage);
     link->setFont(LinkFont());
     QPalette palette = link->palette();
     palette.setColor(QPalette::WindowText, QColor(0, 0, 255));
     link->setPalette(palette);
     link->setCursor(Qt::UpArrowCursor);
+    AlignBaselines(*link, *Label1_[6]);
 
     Command1_ = new QPushButton(QStringLiteral("閉じる"), this);
     Command1_->setObjectName(QStringLiteral("Command1"));
+    Command1_->setAccessibleName(QStringLiteral("ヘルプを閉じる"));
     Command1_->setAutoDefault(false);
     Command1_->setDefault(false);
     PlaceControls({{Command1_, 2520, 2160, 1215, 375}});
@@ -87,6 +104,15 @@ Helpfrm::~Helpfrm() = default;
 void Helpfrm::ShowModal() {
     CentreOnScreen(*this);
     exec();
+}
+
+void Helpfrm::keyPressEvent(QKeyEvent* event) {
+    // The window has no cancel button: Escape does not close it, only 閉じる and the close box do.
+    if (event->matches(QKeySequence::Cancel)) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void Helpfrm::Label1_Click(int index) {

@@ -30,6 +30,9 @@ public:
     // The home-page link's browser; nullptr while none is held.
     BrowserObject* ie() const { return ie_.get(); }
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void Label1_Click(int index);
     void Command1_Click();

@@ -9,10 +9,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "centring.h"
 #include "clickable_label.h"
 #include "digit_box.h"
 #include "helpfrm.h"
 #include "link_procedure.h"
+#include "option_button.h"
 #include "twips.h"
 #include "web_addresses.h"
 #include "window_fonts.h"
@@ -29,6 +31,8 @@ QPointer<Tolvaform>& Instance() {
 }
 
 const char* const kRangeCaptions[3] = {"090-", "080-", "070-"};
+// What each range holds, for the option buttons' accessible names.
+const char16_t* const kRangeKinds[3] = {u"携帯電話", u"携帯電話", u"PHS"};
 
 }  // namespace
 
@@ -74,13 +78,18 @@ void Tolvaform::BuildDesign() {
     setCentralWidget(client_);
 
     for (int i = 0; i < 3; ++i) {
-        tolvaselect_[i] = new QRadioButton(QString::fromLatin1(kRangeCaptions[i]), client_);
+        tolvaselect_[i] = new OptionButton(QString::fromLatin1(kRangeCaptions[i]), client_);
         tolvaselect_[i]->setObjectName(QStringLiteral("tolvaselect(%1)").arg(i));
+        const QString range = QLatin1String(kRangeCaptions[i]);
+        tolvaselect_[i]->setAccessibleName(
+            QStringLiteral("%1 で始まる%2の番号").arg(range, QString::fromUtf16(kRangeKinds[i])));
     }
     // The boxes come after the option buttons, so they lie on top where the two overlap.
     for (int i = 0; i < 3; ++i) {
         phone_text090_[i] = new DigitBox(client_);
         phone_text090_[i]->setObjectName(QStringLiteral("phone_text090(%1)").arg(i));
+        phone_text090_[i]->setAccessibleName(
+            QStringLiteral("%1 に続く４桁の番号").arg(QLatin1String(kRangeCaptions[i])));
         connect(phone_text090_[i], &DigitBox::searchKey, this, &Tolvaform::researchbtn_Click);
     }
     for (int i = 0; i < 3; ++i) {
@@ -91,11 +100,14 @@ void Tolvaform::BuildDesign() {
     }
     researchbtn_ = new QPushButton(QStringLiteral("検　索"), client_);
     researchbtn_->setObjectName(QStringLiteral("researchbtn"));
+    researchbtn_->setAccessibleName(QStringLiteral("キャリアを検索"));
     researchbtn_->setAutoDefault(false);
     connect(researchbtn_, &QPushButton::clicked, this, &Tolvaform::researchbtn_Click);
 
     Picture1_ = new ClickableLabel(client_);
     Picture1_->setObjectName(QStringLiteral("Picture1"));
+    Picture1_->SetLink(QStringLiteral("バナー：「ノルベ」のホームページを開く"));
+    Picture1_->setAccessibleDescription(kPublicationAddress);
     Picture1_->setPixmap(QPixmap(QStringLiteral(":/milden/banner.png")));
     Picture1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Picture1_->setCursor(Qt::UpArrowCursor);

@@ -1,7 +1,5 @@
 #include "twips.h"
 
-#include <QGuiApplication>
-#include <QScreen>
 #include <QWidget>
 
 namespace milden {
@@ -20,14 +18,6 @@ void ChainTabOrder(std::initializer_list<QWidget*> order) {
         if (previous) QWidget::setTabOrder(previous, w);
         previous = w;
     }
-}
-
-void CentreOnScreen(QWidget& window) {
-    QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
-    if (!screen) return;
-    QRect frame = window.frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    window.move(frame.topLeft());
 }
 
 }  // namespace milden

@@ -30,7 +30,4 @@ void PlaceControls(std::initializer_list<Placement> design);
 // banner) keep their place in the design's order but are left out of the chain, as Tab skips them.
 void ChainTabOrder(std::initializer_list<QWidget*> order);
 
-// Moves the window so that its frame is centred on the screen it is on.
-void CentreOnScreen(QWidget& window);
-
 }  // namespace milden

@@ -32,6 +32,7 @@ grep -q 'au（KDDI）です。' <<<"$answer"
 deb="$(ls "$work"/pkg/milden_*_amd64.deb)"
 dpkg-deb -I "$deb" | tee "$work/info"
 grep -q 'Depends:.*libqt6widgets6' "$work/info"
+grep -q 'Depends:.*qt6-translations-l10n' "$work/info"
 dpkg-deb -c "$deb" | grep -q './usr/share/milden/sorvane.dat'
 dpkg-deb -x "$deb" "$work/unpacked"
 "$work/unpacked/usr/bin/milden-lookup" --data "$work/unpacked/usr/share/milden/sorvane.dat" 0901234 | grep -q 'au（KDDI）です。'

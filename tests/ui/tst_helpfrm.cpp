@@ -59,11 +59,14 @@ private slots:
     void placesEveryControl_data();
     void placesEveryControl();
     void drawsTheAddressAsALink();
+    void addressSitsOnItsCaptionsBaseline();
     void onlyTheAddressLabelReacts_data();
     void onlyTheAddressLabelReacts();
     void closingEndsTheModalDisplay_data();
     void closingEndsTheModalDisplay();
     void mainWindowTakesNoInputWhileOpen();
+    void escapeDoesNotClose_data();
+    void escapeDoesNotClose();
 };
 
 void tst_Helpfrm::isOneToolWindowOfTheDesignedSize() {
@@ -138,6 +141,29 @@ void tst_Helpfrm::drawsTheAddressAsALink() {
     QCOMPARE(helpfrm().Label1(6)->cursor().shape(), Qt::ArrowCursor);
 }
 
+// The row just below the first ink in the label's first character cell, in window coordinates:
+// its baseline, for a first character without descender ("V", "h"), above any underline.
+int InkBaseline(QLabel* label) {
+    const QImage image = label->grab().toImage();
+    const QColor background = label->palette().color(QPalette::Window);
+    const int width = label->fontMetrics().horizontalAdvance(label->text().left(1));
+    bool inked = false;
+    for (int y = 0; y < image.height(); ++y) {
+        bool ink = false;
+        for (int x = 0; x < width && !ink; ++x) ink = qGray(image.pixel(x, y)) < qGray(background.rgb()) - 96;
+        if (ink) inked = true;
+        else if (inked) return label->y() + y;
+    }
+    return -1;
+}
+
+void tst_Helpfrm::addressSitsOnItsCaptionsBaseline() {
+    RecordingToolkit toolkit;
+    const int caption = InkBaseline(helpfrm().Label1(6));
+    QVERIFY(caption > 0);
+    QCOMPARE(InkBaseline(helpfrm().Label1(5)), caption);
+}
+
 void tst_Helpfrm::onlyTheAddressLabelReacts_data() {
     QTest::addColumn<int>("index");
     QTest::addColumn<int>("browsers");
@@ -200,6 +226,26 @@ void tst_Helpfrm::mainWindowTakesNoInputWhileOpen() {
 
     clickSearch();  // once the help window is closed the same click searches
     QCOMPARE(toolkit.boxes.boxes.size(), std::size_t{1});
+}
+
+void tst_Helpfrm::escapeDoesNotClose_data() {
+    QTest::addColumn<bool>("toFocusWidget");
+    QTest::newRow("to the focused control") << true;
+    QTest::newRow("to the window") << false;
+}
+
+void tst_Helpfrm::escapeDoesNotClose() {
+    QFETCH(bool, toFocusWidget);
+    RecordingToolkit toolkit;
+    bool openAfterEscape = false;
+    QVERIFY(WithHelpOpen([&](Helpfrm& h) {
+        QWidget* target = toFocusWidget && h.focusWidget() ? h.focusWidget() : &h;
+        QTest::keyClick(target, Qt::Key_Escape);
+        QApplication::processEvents();
+        openAfterEscape = h.isVisible() && QApplication::activeModalWidget() == &h;
+    }));
+    QVERIFY(openAfterEscape);
+    QVERIFY(!helpfrm().isVisible());  // 閉じる still closes it
 }
 
 QTEST_MAIN(tst_Helpfrm)

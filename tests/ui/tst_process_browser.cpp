@@ -1,9 +1,13 @@
 // The real milden-browser helper, started through the tool's factory, offscreen: it takes a local
 // page, shows it, closes on request, and its quit reaches the tool exactly once.
+#include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "helper_process_browser.h"
 #include "process_browser.h"
@@ -41,10 +45,7 @@ private slots:
 
     void real_helper_shows_a_page_and_quits_once() {
         QTemporaryDir pages;
-        QFile page(QDir(pages.path()).filePath(QStringLiteral("page.html")));
-        QVERIFY(page.open(QIODevice::WriteOnly));
-        page.write("<html><head><title>local page</title></head><body>hello</body></html>");
-        page.close();
+        const QString page = WritePage(pages);
 
         const auto factory = milden::CreateProcessBrowserFactory();
         std::unique_ptr<milden::BrowserObject> first = factory->Create();
@@ -59,7 +60,7 @@ private slots:
         // Addresses it must not open are written, ignored by the helper, and load nothing.
         QVERIFY(first->Navigate(QStringLiteral("javascript:alert(1)")));
         QVERIFY(!first->Navigate(QStringLiteral("https://example.jp/\nclose")));
-        QVERIFY(first->Navigate(QUrl::fromLocalFile(page.fileName()).toString()));
+        QVERIFY(first->Navigate(QUrl::fromLocalFile(page).toString()));
         QVERIFY(first->SetVisible(true));
         QVERIFY(!first->SetVisible(false));
         QTRY_COMPARE_WITH_TIMEOUT(loads.count(), 1, 30000);
@@ -82,7 +83,55 @@ private slots:
         QVERIFY(second->Navigate(QStringLiteral("https://example.jp/")));
     }
 
+    void dropped_reference_leaves_a_shown_window_open_data() {
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("shown: the window is the user's") << true;
+        QTest::newRow("never shown: the helper ends") << false;
+    }
+
+    // What the tool's exit does to a helper: its reference is dropped without waiting for it.
+    void dropped_reference_leaves_a_shown_window_open() {
+        QFETCH(bool, shown);
+        QTemporaryDir pages;
+        const QString page = WritePage(pages);
+        const auto factory = milden::CreateProcessBrowserFactory();
+        std::unique_ptr<milden::BrowserObject> browser = factory->Create();
+        QVERIFY(browser);
+        auto* helper = qobject_cast<HelperProcessBrowser*>(browser.get());
+        const pid_t pid = static_cast<pid_t>(helper->processId());
+        QCOMPARE(::getsid(pid), pid);  // its own session: the tool's terminal and signals miss it
+        QSignalSpy loads(helper, &HelperProcessBrowser::PageLoaded);
+        QVERIFY(browser->Navigate(QUrl::fromLocalFile(page).toString()));
+        if (shown) QVERIFY(browser->SetVisible(true));
+        QTRY_COMPARE_WITH_TIMEOUT(loads.count(), 1, 30000);
+
+        QElapsedTimer drop;
+        drop.start();
+        browser.reset();
+        QVERIFY2(drop.elapsed() < 100, "dropping the reference waited for the helper");
+
+        // The helper quits when its last window closes, so running means its window is open.
+        QTest::qWait(1500);
+        int status = 0;
+        const pid_t ended = ::waitpid(pid, &status, WNOHANG);
+        if (shown) {
+            QCOMPARE(ended, 0);
+            ::kill(pid, SIGTERM);
+            QCOMPARE(::waitpid(pid, &status, 0), pid);
+        } else {
+            QCOMPARE(ended, pid);
+            QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        }
+    }
+
 private:
+    static QString WritePage(const QTemporaryDir& dir) {
+        QFile page(QDir(dir.path()).filePath(QStringLiteral("page.html")));
+        if (!page.open(QIODevice::WriteOnly)) return {};
+        page.write("<html><head><title>local page</title></head><body>hello</body></html>");
+        return page.fileName();
+    }
+
     static void WriteExecutable(const QString& path) {
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));

@@ -13,6 +13,7 @@
 #include "clickable_label.h"
 #include "recording_toolkit.h"
 #include "sample_data.h"
+#include "qt_translations.h"
 #include "tolvaform.h"
 #include "window_test_support.h"
 
@@ -57,6 +58,9 @@ private slots:
     void loadsTheDataFileOfTheCurrentDirectory_data();
     void loadsTheDataFileOfTheCurrentDirectory();
     void unloadReleasesTheLoadedLists();
+    void digitBoxContextMenuIsJapanese();
+    void optionButtonsTakeClicksInTheirWholeRectangle_data();
+    void optionButtonsTakeClicksInTheirWholeRectangle();
     void keyFilter_data();
     void keyFilter();
     void inputMethodTextIsLimitedLikeKeys_data();
@@ -430,6 +434,45 @@ void tst_Tolvaform::accessKeysReachTheVersionBox() {
     QTest::keyClick(form.help(), Qt::Key_A);
     QTRY_COMPARE(toolkit.boxes.boxes.size(), std::size_t{1});
     QCOMPARE(toolkit.boxes.boxes[0].title, QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"));
+}
+
+void tst_Tolvaform::optionButtonsTakeClicksInTheirWholeRectangle_data() {
+    QTest::addColumn<QPoint>("clientPoint");
+    QTest::addColumn<int>("selected");
+    QTest::newRow("080-, left of its circle") << QPoint(40, 43) << 1;
+    QTest::newRow("090-, top-left corner") << QPoint(32, 8) << 0;
+    QTest::newRow("090-, right end below the box") << QPoint(88, 38) << 0;
+    QTest::newRow("070-, bottom-left corner") << QPoint(32, 104) << 2;
+    QTest::newRow("070-, right end below the box") << QPoint(96, 102) << 2;
+}
+
+void tst_Tolvaform::optionButtonsTakeClicksInTheirWholeRectangle() {
+    QFETCH(QPoint, clientPoint);
+    QFETCH(int, selected);
+    RecordingToolkit toolkit;
+    CurrentDirectory dir;
+    Tolvaform& form = tolvaform();
+    form.Load();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    form.tolvaselect((selected + 1) % 3)->setChecked(true);
+    const QWidget* client = form.findChild<QWidget*>(QStringLiteral("client"));
+    QTest::mouseClick(form.windowHandle(), Qt::LeftButton, {}, client->mapTo(&form, clientPoint));
+    QVERIFY(form.tolvaselect(selected)->isChecked());
+}
+
+void tst_Tolvaform::digitBoxContextMenuIsJapanese() {
+    RecordingToolkit toolkit;
+    QVERIFY2(InstallQtJapanese(), "Qt's Japanese translation (qt6-translations-l10n) is not installed");
+    std::unique_ptr<QMenu> menu(tolvaform().phone_text090(0)->createStandardContextMenu());
+    QStringList texts;
+    for (QAction* action : menu->actions()) {
+        if (!action->isSeparator()) texts << action->text();
+    }
+    QVERIFY(texts.size() >= 6);  // undo, redo, cut, copy, paste, delete, select all
+    for (const QString& text : texts) {
+        const bool japanese = std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x3000; });
+        QVERIFY2(japanese, qPrintable(text));
+    }
 }
 
 QTEST_MAIN(tst_Tolvaform)
