@@ -58,7 +58,7 @@ std::u16string NameText(const LookupTables& t, Range range, std::u16string_view 
     const RangeFormat& format = FormatOf(range);
     const std::int16_t d[4] = {DigitValue(digits, 0), DigitValue(digits, 1), DigitValue(digits, 2), DigitValue(digits, 3)};
     if (!CheckDigits(range, d[0], d[1], d[2])) return std::u16string(kUnknownOperatorText);
-    const std::u16string& cell = t.Prefixes(range).Cell(d[0], d[1], d[2]);
+    const std::u16string_view cell = t.Prefixes(range).Cell(d[0], d[1], d[2]);
     if (cell.size() >= 4) return TwoPairReading(range, t, cell);
     if (IsMark(cell, format.exceptionMark) && t.ExceptionsLoaded(range)) {
         const std::u16string key{static_cast<char16_t>(u'0' + d[0]), static_cast<char16_t>(u'0' + d[1]),

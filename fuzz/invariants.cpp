@@ -20,8 +20,8 @@ std::string CheckPrefixTable(const PrefixTable& table, const std::string& name) 
     for (int i = 0; i <= table.LastIndex(); ++i)
         for (int r = 0; r < kRowsPerBlock; ++r)
             for (int c = 0; c < kCellsPerRow; ++c) {
-                const std::u16string& cell = table.Cell(i, r, c);
-                if (!cell.empty() && (!IsCleanValue(cell) || cell.find(u',') != std::u16string::npos))
+                const std::u16string_view cell = table.Cell(i, r, c);
+                if (!cell.empty() && (!IsCleanValue(cell) || cell.find(u',') != std::u16string_view::npos))
                     return name + ": unclean cell";
             }
     return {};

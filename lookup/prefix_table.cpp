@@ -108,9 +108,10 @@ SectionEnd ReadPrefixTableSection(PrefixTable& table, DataItemReader& reader) {
         // Only a cell inside the table needs its value (most rows run on past their tenth cell).
         const std::string_view value = inTable || reader.observer() ? CellValueOf(taken) : std::string_view();
         if (inTable && !value.empty()) {
-            std::u16string& cell = table.MutableCell(index, row, column);
-            DecodeCp932(value, cell);
-            if (report.on()) report(taken, LoadEventKind::CellStored, LoadEventReason::None, {index, row, column}, cell);
+            table.StoreCell(index, row, column, value);
+            if (report.on())
+                report(taken, LoadEventKind::CellStored, LoadEventReason::None, {index, row, column},
+                       table.Cell(index, row, column));
         } else if (reader.observer()) {
             if (report.on()) report(taken, LoadEventKind::Ignored,
                    value.empty() ? NoValueReason(item)

@@ -1,27 +1,29 @@
 #include "text_arena.h"
 
+#include <algorithm>
+
 namespace milden {
 
-char16_t* TextArena::ReserveChunk(std::size_t units, Handle& handle) {
-    if (units == 0 || units >= (std::size_t{1} << 31) || chunks_.size() >= kMaxChunks) return nullptr;
-    const std::size_t total = HeaderUnits(units) + units;
+TextArena::Handle TextArena::ReserveChunk(std::size_t units, char16_t*& place) {
+    if (units == 0 || units >= (std::size_t{1} << 31) || chunks_.size() >= kMaxChunks) return 0;
     if (units > kLongest) {
-        chunks_.push_back(std::make_unique_for_overwrite<char16_t[]>(total));
-        handle = static_cast<Handle>((chunks_.size() - 1) << 16) + 1;
-        lastReserve_ = kChunkUnits;
-        return chunks_.back().get();
+        const std::size_t header = HeaderUnits(units);
+        chunks_.push_back(std::make_unique_for_overwrite<char16_t[]>(header + units));
+        place = chunks_.back().get() + header;
+        return static_cast<Handle>((chunks_.size() - 1) << 16) + 1;
     }
-    chunks_.push_back(std::make_unique_for_overwrite<char16_t[]>(kChunkUnits));
+    sharedUnits_ = std::max({kFirstChunkUnits, std::min(2 * sharedUnits_, kChunkUnits), units + 1});
+    chunks_.push_back(std::make_unique_for_overwrite<char16_t[]>(sharedUnits_));
     sharedChunk_ = chunks_.size() - 1;
     shared_ = chunks_.back().get();
     used_ = 0;
-    return Reserve(units, handle);
+    return Reserve(units, place);
 }
 
 void TextArena::Clear() {
     std::vector<std::unique_ptr<char16_t[]>>().swap(chunks_);
     shared_ = nullptr;
-    used_ = kChunkUnits;
+    sharedUnits_ = used_ = 0;
 }
 
 }  // namespace milden

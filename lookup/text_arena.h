@@ -20,20 +20,18 @@ public:
     // Stores text and returns its handle; 0 for empty text, and for any text once the store
     // holds 65,535 chunks (several times what a 64 MiB file can fill).
     Handle Add(std::u16string_view text) {
-        Handle handle = 0;
-        char16_t* place = Reserve(text.size(), handle);
-        if (place == nullptr) return 0;
-        std::copy(text.begin(), text.end(), place + HeaderUnits(text.size()));
-        Commit(place, text.size(), text.size());
-        return handle;
+        char16_t* place = nullptr;
+        const Handle handle = Reserve(text.size(), place);
+        if (handle == 0) return 0;
+        std::copy(text.begin(), text.end(), place);
+        return Commit(handle, place, text.size(), text.size());
     }
     // The same for code page 932 bytes, decoded straight into the store.
     Handle AddCp932(std::string_view bytes) {
-        Handle handle = 0;
-        char16_t* place = Reserve(bytes.size(), handle);  // a byte never decodes to more than one unit
-        if (place == nullptr) return 0;
-        Commit(place, bytes.size(), DecodeCp932(bytes, place + HeaderUnits(bytes.size())));
-        return handle;
+        char16_t* place = nullptr;
+        const Handle handle = Reserve(bytes.size(), place);  // a byte never decodes to more than one unit
+        if (handle == 0) return 0;
+        return Commit(handle, place, bytes.size(), DecodeCp932(bytes, place));
     }
 
     // The string; valid until Clear().
@@ -49,10 +47,13 @@ public:
     void Clear();
 
 private:
-    // Strings of up to kLongest units share chunks of kChunkUnits; a longer string gets a chunk
-    // of its own, so no chunk wastes more than kLongest units. Each string is stored as its
-    // length (one unit, or two with the top bit set for a string that could reach kLongFlag
-    // units) followed by its units. A handle is 1 + the chunk's index * 2^16 + the offset.
+    // Strings of up to kLongest units share chunks, the first of kFirstChunkUnits, each next one
+    // twice as large up to kChunkUnits (a small file takes little memory, a large one few
+    // chunks); a longer string gets a chunk of its own, so no chunk wastes more than kLongest
+    // units. Each string is stored as its length (one unit, or two with the top bit set for a
+    // string that could reach kLongFlag units) followed by its units. A handle is
+    // 1 + the chunk's index * 2^16 + the offset.
+    static constexpr std::size_t kFirstChunkUnits = 1024;
     static constexpr std::size_t kChunkUnits = std::size_t{1} << 16;
     static constexpr std::size_t kLongest = 4096;
     static constexpr std::size_t kLongFlag = 0x8000;
@@ -60,32 +61,34 @@ private:
 
     static constexpr std::size_t HeaderUnits(std::size_t maxLength) { return maxLength < kLongFlag ? 1 : 2; }
 
-    // Room for a string of 1 to 2^31 - 1 units; null for any other length or a full store.
-    char16_t* Reserve(std::size_t units, Handle& handle) {
-        const std::size_t total = HeaderUnits(units) + units;
-        if (units == 0 || units > kLongest || used_ + total > kChunkUnits) return ReserveChunk(units, handle);
-        handle = static_cast<Handle>(sharedChunk_ << 16 | used_) + 1;
-        lastReserve_ = used_;
-        used_ += total;
-        return shared_ + lastReserve_;
-    }
-    char16_t* ReserveChunk(std::size_t units, Handle& handle);
-    // Writes the header for length at place and gives back what the string did not use.
-    void Commit(char16_t* place, std::size_t reservedUnits, std::size_t length) {
-        if (HeaderUnits(reservedUnits) == 1) {
-            place[0] = static_cast<char16_t>(length);
-        } else {
-            place[0] = static_cast<char16_t>(kLongFlag | length >> 16);
-            place[1] = static_cast<char16_t>(length & 0xFFFF);
+    // Room for a string of up to units units, after its header: its handle and where its units
+    // go; handle 0 for no room (an empty string, or one of 2^31 units or more, or a full store).
+    Handle Reserve(std::size_t units, char16_t*& place) {
+        if (units - 1 < kLongest && used_ + units + 1 <= sharedUnits_) {
+            place = shared_ + used_ + 1;
+            return static_cast<Handle>(sharedChunk_ << 16 | used_) + 1;
         }
-        if (lastReserve_ < kChunkUnits) used_ -= reservedUnits - length;
+        return ReserveChunk(units, place);
+    }
+    Handle ReserveChunk(std::size_t units, char16_t*& place);
+    // Writes the header of the string just reserved, now that its length is known, and gives
+    // back what it did not use of a shared chunk.
+    Handle Commit(Handle handle, char16_t* place, std::size_t reservedUnits, std::size_t length) {
+        if (HeaderUnits(reservedUnits) == 1) {
+            place[-1] = static_cast<char16_t>(length);
+        } else {
+            place[-2] = static_cast<char16_t>(kLongFlag | length >> 16);
+            place[-1] = static_cast<char16_t>(length & 0xFFFF);
+        }
+        if (reservedUnits <= kLongest) used_ += 1 + length;  // it went to the shared chunk
+        return handle;
     }
 
     std::vector<std::unique_ptr<char16_t[]>> chunks_;
     std::size_t sharedChunk_ = 0;     // the chunk short strings go to
     char16_t* shared_ = nullptr;      // its units
-    std::size_t used_ = kChunkUnits;  // units used in it; full before the first string
-    std::size_t lastReserve_ = 0;     // where the last string starts in it; kChunkUnits for one of its own
+    std::size_t sharedUnits_ = 0;     // its size
+    std::size_t used_ = 0;            // units used in it
 };
 
 }  // namespace milden

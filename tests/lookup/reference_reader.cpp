@@ -204,7 +204,7 @@ std::string Dump(const LookupTables& tables) {
         const PrefixTable& table = tables.Prefixes(r);
         for (int index = 0; index <= table.LastIndex(); ++index)
             for (int row = 0; row < 10; ++row)
-                for (int column = 0; column < 10; ++column) t.prefix[i].push_back(table.Cell(index, row, column));
+                for (int column = 0; column < 10; ++column) t.prefix[i].emplace_back(table.Cell(index, row, column));
         const OperatorList& operators = tables.Operators(r);
         for (std::size_t g = 0; g < operators.size(); ++g) {
             auto& group = t.operators[i].emplace_back();
