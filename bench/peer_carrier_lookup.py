@@ -1,5 +1,6 @@
 """The peer: python3-phonenumbers' carrier lookup over numbers read one per line from standard
-input, printing one carrier name per line, as milden-lookup prints its answers."""
+input, writing one JSON object per line, as milden-lookup --json does."""
+import json
 import sys
 
 import phonenumbers
@@ -9,8 +10,9 @@ from phonenumbers import carrier
 def main():
     out = []
     for line in sys.stdin:
-        number = phonenumbers.parse(line.strip(), "JP")
-        out.append(carrier.name_for_number(number, "ja"))
+        text = line.strip()
+        number = phonenumbers.parse(text, "JP")
+        out.append(json.dumps({"input": text, "carrier": carrier.name_for_number(number, "ja")}, ensure_ascii=False))
     sys.stdout.write("\n".join(out) + "\n")
 
 
