@@ -2,7 +2,6 @@
 #pragma once
 
 #include <array>
-#include <cstdint>
 #include <string_view>
 
 #include "format.h"
@@ -29,27 +28,22 @@ public:
     std::u16string_view Cell(int index, int row, int column) const {
         return InBounds(index, row, column) ? text_.Get(cells_[Offset(index, row, column)]) : std::u16string_view();
     }
-    // Writes a cell InBounds from a non-empty value in code page 932.
+    // Writes a cell InBounds from a non-empty value in code page 932. A cell that already holds
+    // the value (a section read again) keeps it, so that nothing is stored twice.
     void StoreCell(int index, int row, int column, std::string_view cp932) {
-        cells_[Offset(index, row, column)] = Code(cp932);
+        TextArena::Handle& cell = cells_[Offset(index, row, column)];
+        if (!IsAsciiText(text_.Get(cell), cp932)) cell = text_.AddCp932(cp932);
     }
 
 private:
-    // The handle of a code: a table holds few different codes, each of a few ASCII digits, so
-    // a code of up to four bytes seen lately is not stored again.
-    TextArena::Handle Code(std::string_view cp932) {
-        if (cp932.size() > 4) return text_.AddCp932(cp932);
-        std::uint64_t key = cp932.size();
-        for (const char c : cp932) key = key << 8 | static_cast<unsigned char>(c);
-        Recent& recent = recent_[(key ^ key >> 9) % recent_.size()];
-        if (recent.key != key || recent.handle == 0) recent = {key, text_.AddCp932(cp932)};
-        return recent.handle;
+    // True when bytes are ASCII and text is those characters.
+    static bool IsAsciiText(std::u16string_view text, std::string_view bytes) {
+        if (text.size() != bytes.size()) return false;
+        for (std::size_t i = 0; i < bytes.size(); ++i)
+            if (static_cast<unsigned char>(bytes[i]) >= 0x80 || text[i] != static_cast<unsigned char>(bytes[i])) return false;
+        return true;
     }
 
-    struct Recent {
-        std::uint64_t key = 0;  // the code's length, then its bytes
-        TextArena::Handle handle = 0;
-    };
     // Room for the largest table: ten first digits.
     static constexpr int kMostCells = 10 * kRowsPerBlock * kCellsPerRow;
     static std::size_t Offset(int index, int row, int column) {
@@ -58,7 +52,6 @@ private:
 
     Range range_;
     std::array<TextArena::Handle, kMostCells> cells_{};
-    std::array<Recent, 64> recent_{};
     TextArena text_;
 };
 

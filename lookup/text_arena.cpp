@@ -22,6 +22,7 @@ TextArena::Handle TextArena::ReserveChunk(std::size_t units, char16_t*& place) {
 
 void TextArena::Clear() {
     std::vector<std::unique_ptr<char16_t[]>>().swap(chunks_);
+    recent_ = {};
     shared_ = nullptr;
     sharedUnits_ = used_ = 0;
 }

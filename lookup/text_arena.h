@@ -3,6 +3,7 @@
 #pragma once
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string_view>
@@ -26,8 +27,11 @@ public:
         std::copy(text.begin(), text.end(), place);
         return Commit(handle, place, text.size(), text.size());
     }
-    // The same for code page 932 bytes, decoded straight into the store.
+    // The same for code page 932 bytes, decoded straight into the store. A value of a few bytes
+    // that was stored lately is not stored again: cell codes, exception codes and short names
+    // repeat, and a file of nothing else then costs a handle per value.
     Handle AddCp932(std::string_view bytes) {
+        if (bytes.size() <= kRecentBytes) return AddShortCp932(bytes);
         char16_t* place = nullptr;
         const Handle handle = Reserve(bytes.size(), place);  // a byte never decodes to more than one unit
         if (handle == 0) return 0;
@@ -61,6 +65,20 @@ private:
 
     static constexpr std::size_t HeaderUnits(std::size_t maxLength) { return maxLength < kLongFlag ? 1 : 2; }
 
+    static constexpr std::size_t kRecentBytes = 7;
+
+    Handle AddShortCp932(std::string_view bytes) {
+        std::uint64_t key = bytes.size();  // the length, then the bytes: one key per value
+        for (const char c : bytes) key = key << 8 | static_cast<unsigned char>(c);
+        Recent& recent = recent_[(key ^ key >> 17 ^ key >> 31) % recent_.size()];
+        if (recent.key != key || recent.handle == 0) {
+            char16_t* place = nullptr;
+            const Handle handle = Reserve(bytes.size(), place);
+            recent = {key, handle == 0 ? 0 : Commit(handle, place, bytes.size(), DecodeCp932(bytes, place))};
+        }
+        return recent.handle;
+    }
+
     // Room for a string of up to units units, after its header: its handle and where its units
     // go; handle 0 for no room (an empty string, or one of 2^31 units or more, or a full store).
     Handle Reserve(std::size_t units, char16_t*& place) {
@@ -84,6 +102,11 @@ private:
         return handle;
     }
 
+    struct Recent {
+        std::uint64_t key = 0;
+        Handle handle = 0;
+    };
+    std::array<Recent, 64> recent_{};  // short values stored lately, by a hash of their bytes
     std::vector<std::unique_ptr<char16_t[]>> chunks_;
     std::size_t sharedChunk_ = 0;     // the chunk short strings go to
     char16_t* shared_ = nullptr;      // its units
