@@ -82,9 +82,9 @@ TEST_P(MemoryBoundTest, PeakStaysASmallMultipleOfTheFile) {
     const double factor = PeakPerByte(GetParam().file);
     RecordProperty("peak_bytes_per_file_byte", std::to_string(factor));
     std::printf("%s: %.1f bytes per file byte\n", GetParam().name, factor);
-    // The worst cases are the smallest items that store something: a one-letter name ("A,")
-    // costs a 4-byte handle and a 4-byte record of its text; an exception pair ("1,2,") two
-    // handles and two records.
+    // The worst cases are the smallest items that store something: an exception pair that opens
+    // a bucket of its own ("12,3,13,4,") costs an entry (8 bytes) and a bucket (4 bytes) for
+    // every five bytes; a short value met again is stored once.
     EXPECT_LE(factor, 6.0);
 }
 
