@@ -4,18 +4,17 @@
 
 #include <fcntl.h>
 #include <iconv.h>
-#include <stdlib.h>
 #include <unistd.h>
 
 #include <array>
 #include <bit>
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <string>
 
 #include "lookup_tables.h"
 #include "synthetic_data.h"
+#include "temp_dir.h"
 
 namespace milden::bench {
 namespace {
@@ -26,23 +25,15 @@ constexpr std::size_t kSyntheticBytes = std::size_t{48} << 20;
 class SyntheticFile {
 public:
     SyntheticFile() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "milden-bench-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-        dir_ = pattern;
-        path_ = (dir_ / "sorvane.dat").string();
         const std::string bytes = MakeSyntheticDataFile(kSyntheticBytes);
         size_ = bytes.size();
-        std::ofstream(path_, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    }
-    ~SyntheticFile() {
-        std::error_code ec;
-        std::filesystem::remove_all(dir_, ec);
+        path_ = dir_.Write("sorvane.dat", bytes);
     }
     const std::string& path() const { return path_; }
     std::size_t size() const { return size_; }
 
 private:
-    std::filesystem::path dir_;
+    testing::TempDir dir_;
     std::string path_;
     std::size_t size_ = 0;
 };

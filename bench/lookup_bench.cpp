@@ -10,21 +10,14 @@
 
 #include "lookup_number.h"
 #include "lookup_tables.h"
+#include "recording_services.h"
 #include "synthetic_data.h"
 
 namespace milden::bench {
 namespace {
 
 // Counts the boxes and the characters shown, so the message text is built and not optimised away.
-class CountingBoxes : public MessageBoxService {
-public:
-    void ShowMessage(std::u16string_view prompt, BoxStyle, std::optional<std::u16string_view>) override {
-        ++boxes;
-        characters += prompt.size();
-    }
-    std::size_t boxes = 0;
-    std::size_t characters = 0;
-};
+using testing::CountingBoxes;
 
 std::u16string FourDigits(int n) {
     return {static_cast<char16_t>(u'0' + n / 1000), static_cast<char16_t>(u'0' + n / 100 % 10),

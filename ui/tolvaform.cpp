@@ -16,6 +16,7 @@
 #include "link_procedure.h"
 #include "option_button.h"
 #include "twips.h"
+#include "version.h"
 #include "web_addresses.h"
 #include "window_fonts.h"
 

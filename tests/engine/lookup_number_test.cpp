@@ -6,38 +6,14 @@
 #include <vector>
 
 #include "lookup_number.h"
+#include "recording_services.h"
 #include "temp_dir.h"
 
 namespace milden {
 namespace {
 
-struct Box {
-    std::u16string prompt;
-    BoxStyle style;
-    std::optional<std::u16string> title;
-};
-
-class RecordingBoxes : public MessageBoxService {
-public:
-    void ShowMessage(std::u16string_view prompt, BoxStyle style, std::optional<std::u16string_view> title) override {
-        shown.push_back({std::u16string(prompt), style, title ? std::optional<std::u16string>(*title) : std::nullopt});
-    }
-    std::vector<Box> shown;
-};
-
-// One selected option button; records which buttons were read, in order.
-class SelectedOption : public RangeOptions {
-public:
-    explicit SelectedOption(int selected) : selected_(selected) {}
-    bool IsSelected(int index) const override {
-        reads.push_back(index);
-        return index == selected_;
-    }
-    mutable std::vector<int> reads;
-
-private:
-    int selected_;
-};
+using testing::RecordingBoxes;
+using SelectedOption = testing::RecordingOptions;
 
 constexpr std::u16string_view kWarning1 =
     u"数字以外の文字が入力されているか、\r全角数字が入力されています。\r"

@@ -1,19 +1,12 @@
 // Asks the real LookupNumber about one block and returns the box it showed.
 #pragma once
 
-#include <optional>
 #include <string>
 
 #include "lookup_tables.h"
-#include "toolkit_services.h"
+#include "recording_services.h"
 
 namespace milden::testing {
-
-struct ShownBox {
-    std::u16string prompt;
-    BoxStyle style = BoxStyle::NoIcon;
-    std::optional<std::u16string> title;
-};
 
 // range 0 is 090, 1 is 080, 2 is 070; digits are the four typed characters. Fails the test when
 // LookupNumber shows no box or more than one.
@@ -22,8 +15,5 @@ ShownBox AskLookup(const LookupTables& tables, int range, std::u16string digits)
 // The second line of an answer box without its closing "です。", or the whole prompt when the
 // box is not shaped like an answer.
 std::u16string NameText(const ShownBox& box);
-
-std::u16string Utf16(std::string_view utf8);
-std::string Utf8(std::u16string_view utf16);
 
 }  // namespace milden::testing

@@ -10,6 +10,7 @@
 #include <bson/bson.h>
 
 #include "answer_recorder.h"
+#include "utf8.h"
 #include "carrier_source.h"
 #include "cp932.h"
 #include "make_data.h"
@@ -17,8 +18,6 @@
 namespace milden {
 namespace {
 
-using testing::Utf16;
-using testing::Utf8;
 
 const std::string kBundledData = MILDEN_BUNDLED_DATA;
 const std::string kPackage = MILDEN_CARRIER_PACKAGE;
@@ -79,9 +78,9 @@ TEST(BundledData, EveryBlockOfEveryRangeAnswersTheSourceCarrier) {
         for (int n = 0; n < 10000; ++n) {
             const std::string digits = FourDigits(n);
             const std::string block = range.prefix + digits;
-            const testing::ShownBox box = testing::AskLookup(tables, range.option, Utf16(digits));
-            const std::u16string header = Utf16(range.label + digits) + range.suffix + u"\r";
-            const std::string shown = Utf8(testing::NameText(box));
+            const testing::ShownBox box = testing::AskLookup(tables, range.option, Utf8ToUtf16(digits));
+            const std::u16string header = Utf8ToUtf16(range.label + digits) + range.suffix + u"\r";
+            const std::string shown = Utf16ToUtf8(testing::NameText(box));
 
             std::set<std::string> finer;  // holders of prefixes longer than the block
             for (auto it = prefixes.upper_bound(block); it != prefixes.end() && it->first.starts_with(block); ++it) {
@@ -105,7 +104,7 @@ TEST(BundledData, EveryBlockOfEveryRangeAnswersTheSourceCarrier) {
             if (ok) {
                 ++agreed;
             } else if (n + 1 - agreed <= 20) {  // report the first twenty disagreements
-                ADD_FAILURE() << range.label << digits << " answers: " << Utf8(box.prompt);
+                ADD_FAILURE() << range.label << digits << " answers: " << Utf16ToUtf8(box.prompt);
             }
         }
         EXPECT_EQ(agreed, 10000) << range.label << " blocks that agree with the source";

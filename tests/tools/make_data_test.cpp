@@ -8,14 +8,13 @@
 #include <vector>
 
 #include "answer_recorder.h"
+#include "utf8.h"
 #include "make_data.h"
 
 namespace milden {
 namespace {
 
 using datagen::CarrierPrefixes;
-using testing::Utf16;
-using testing::Utf8;
 
 const datagen::SourcePackage kPackage{"example-carrier-data", "1.2.3", "MIT"};
 
@@ -39,8 +38,8 @@ TEST_P(GeneratedFileAnswers, AsTheSourceSays) {
     LookupTables tables;
     LoadDataBytes(tables, datagen::MakeDataFile(c.prefixes, kPackage).bytes);
     for (const Ask& ask : c.asks) {
-        EXPECT_EQ(Utf8(testing::NameText(testing::AskLookup(tables, ask.range, ask.digits))), ask.name)
-            << "range " << ask.range << " digits " << Utf8(ask.digits);
+        EXPECT_EQ(Utf16ToUtf8(testing::NameText(testing::AskLookup(tables, ask.range, ask.digits))), ask.name)
+            << "range " << ask.range << " digits " << Utf16ToUtf8(ask.digits);
     }
 }
 

@@ -2,14 +2,6 @@
 
 namespace milden::testing {
 
-void RecordingBoxes::ShowMessage(std::u16string_view prompt, BoxStyle style,
-                                 std::optional<std::u16string_view> title) {
-    const auto q = [](std::u16string_view s) {
-        return QString::fromUtf16(s.data(), static_cast<qsizetype>(s.size()));
-    };
-    boxes.push_back({q(prompt), style, title.has_value(), title ? q(*title) : QString()});
-}
-
 bool RecordingBrowser::Navigate(const QString& address) {
     if (failNavigate) return false;
     navigations << address;

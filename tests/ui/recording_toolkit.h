@@ -7,23 +7,14 @@
 #include <QStringList>
 #include <vector>
 
+#include "recording_services.h"
 #include "tolvaform.h"
 #include "toolkit.h"
 
 namespace milden::testing {
 
-struct RecordedBox {
-    QString prompt;  // carriage returns kept as they were passed
-    BoxStyle style;
-    bool hasTitle;
-    QString title;
-};
-
-class RecordingBoxes : public MessageBoxService {
-public:
-    void ShowMessage(std::u16string_view prompt, BoxStyle style, std::optional<std::u16string_view> title) override;
-    std::vector<RecordedBox> boxes;
-};
+// A recorded box's text for comparing with a window's Qt strings.
+inline QString Q(const std::u16string& text) { return QString::fromStdU16String(text); }
 
 class RecordingBrowser : public BrowserObject {
     Q_OBJECT

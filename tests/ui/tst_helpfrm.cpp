@@ -180,7 +180,7 @@ void tst_Helpfrm::onlyTheAddressLabelReacts() {
     bool ran = WithHelpOpen([&](Helpfrm& help) { QTest::mouseClick(help.Label1(index), Qt::LeftButton); });
     QVERIFY(ran);
     QCOMPARE(toolkit.browsers.attempts, browsers);
-    QVERIFY(toolkit.boxes.boxes.empty());
+    QVERIFY(toolkit.boxes.shown.empty());
 }
 
 void tst_Helpfrm::closingEndsTheModalDisplay_data() {
@@ -222,10 +222,10 @@ void tst_Helpfrm::mainWindowTakesNoInputWhileOpen() {
     const auto clickSearch = [&] { QTest::mouseClick(form.windowHandle(), Qt::LeftButton, {}, button); };
 
     QVERIFY(WithHelpOpen([&](Helpfrm&) { clickSearch(); }));
-    QVERIFY(toolkit.boxes.boxes.empty());
+    QVERIFY(toolkit.boxes.shown.empty());
 
     clickSearch();  // once the help window is closed the same click searches
-    QCOMPARE(toolkit.boxes.boxes.size(), std::size_t{1});
+    QCOMPARE(toolkit.boxes.shown.size(), std::size_t{1});
 }
 
 void tst_Helpfrm::escapeDoesNotClose_data() {

@@ -78,7 +78,7 @@ void tst_Links::firstClickCreatesNavigatesAndShows() {
     QCOMPARE(l.ie(), browser);
     QCOMPARE(browser->navigations, QStringList{l.address});
     QVERIFY(browser->visible);
-    QVERIFY(toolkit.boxes.boxes.empty());
+    QVERIFY(toolkit.boxes.shown.empty());
 }
 
 void tst_Links::secondClickReusesTheOpenBrowser() {
@@ -114,7 +114,7 @@ void tst_Links::failedCreationLeavesIeEmptyAndTriesAgain() {
     toolkit.browsers.failCreate = true;
     l.click();
     QCOMPARE(l.ie(), nullptr);
-    QVERIFY(toolkit.boxes.boxes.empty());  // failures are silent
+    QVERIFY(toolkit.boxes.shown.empty());  // failures are silent
     toolkit.browsers.failCreate = false;
     l.click();
     QCOMPARE(toolkit.browsers.attempts, 2);

@@ -15,6 +15,7 @@
 #include "sample_data.h"
 #include "qt_translations.h"
 #include "tolvaform.h"
+#include "version.h"
 #include "window_test_support.h"
 
 using namespace milden;
@@ -85,7 +86,7 @@ void tst_Tolvaform::startsWith090SelectedEmptyBoxesAndTheCaretInTheFirst() {
     for (int i = 0; i < 3; ++i) QVERIFY(form.phone_text090(i)->text().isEmpty());
     QCOMPARE(QApplication::focusWidget(), form.phone_text090(0));
     QCOMPARE(form.ie(), nullptr);
-    QVERIFY(toolkit.boxes.boxes.empty());
+    QVERIFY(toolkit.boxes.shown.empty());
 }
 
 void tst_Tolvaform::isOneInstanceCreatedOnFirstUse() {
@@ -212,17 +213,17 @@ void tst_Tolvaform::versionBoxShowsThreeLinesWithoutIcon() {
     RecordingToolkit toolkit;
     Tolvaform& form = tolvaform();
     form.versions()->trigger();
-    QCOMPARE(toolkit.boxes.boxes.size(), std::size_t{1});
-    const RecordedBox& box = toolkit.boxes.boxes[0];
+    QCOMPARE(toolkit.boxes.shown.size(), std::size_t{1});
+    const ShownBox& box = toolkit.boxes.shown[0];
     QCOMPARE(box.style, BoxStyle::NoIcon);
-    QVERIFY(box.hasTitle);
-    QCOMPARE(box.title, QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"));
-    const QStringList lines = box.prompt.split(QLatin1Char('\r'));
+    QVERIFY(box.title.has_value());
+    QCOMPARE(Q(*box.title), QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"));
+    const QStringList lines = Q(box.prompt).split(QLatin1Char('\r'));
     QCOMPARE(lines.size(), 3);
     QCOMPARE(lines[0], QStringLiteral("ミルデン Version " MILDEN_VERSION));
     QCOMPARE(lines[1], QString());
     QVERIFY2(lines[2].contains(QStringLiteral("Velk探偵事務所")), qPrintable(lines[2]));
-    QVERIFY(!box.prompt.contains(QLatin1Char('\n')));
+    QVERIFY(!Q(box.prompt).contains(QLatin1Char('\n')));
 }
 
 void tst_Tolvaform::loadsTheDataFileOfTheCurrentDirectory_data() {
@@ -242,12 +243,12 @@ void tst_Tolvaform::loadsTheDataFileOfTheCurrentDirectory() {
     Tolvaform& form = tolvaform();
     form.Load();
     QCOMPARE(form.tables().OperatorList090Loaded, withFile);
-    QVERIFY(toolkit.boxes.boxes.empty());  // loading never shows anything
+    QVERIFY(toolkit.boxes.shown.empty());  // loading never shows anything
     form.phone_text090(0)->setText("1000");
     QTest::mouseClick(form.researchbtn(), Qt::LeftButton);
-    QCOMPARE(toolkit.boxes.boxes.size(), std::size_t{1});
-    QCOMPARE(toolkit.boxes.boxes[0].prompt, answer);
-    QCOMPARE(toolkit.boxes.boxes[0].style, BoxStyle::Information);
+    QCOMPARE(toolkit.boxes.shown.size(), std::size_t{1});
+    QCOMPARE(Q(toolkit.boxes.shown[0].prompt), answer);
+    QCOMPARE(toolkit.boxes.shown[0].style, BoxStyle::Information);
 }
 
 void tst_Tolvaform::unloadReleasesTheLoadedLists() {
@@ -314,7 +315,7 @@ void tst_Tolvaform::keyFilter() {
     if (!clipboard.isEmpty()) QGuiApplication::clipboard()->setText(clipboard);
     QTest::keyClick(box, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
     QCOMPARE(box->text(), after);
-    QCOMPARE(toolkit.boxes.boxes.size(), std::size_t(searched ? 1 : 0));
+    QCOMPARE(toolkit.boxes.shown.size(), std::size_t(searched ? 1 : 0));
 }
 
 void tst_Tolvaform::inputMethodTextIsLimitedLikeKeys_data() {
@@ -349,8 +350,8 @@ void tst_Tolvaform::pastedTextIsNotLimitedAndReachesTheLookup() {
     QCOMPARE(box->text(), QStringLiteral("12345"));
     box->setText("10105");
     QTest::keyClick(box, Qt::Key_Return);
-    QCOMPARE(toolkit.boxes.boxes.size(), std::size_t{1});
-    QCOMPARE(toolkit.boxes.boxes[0].prompt, Answer090("10105", "丙テレコムか甲通信"));
+    QCOMPARE(toolkit.boxes.shown.size(), std::size_t{1});
+    QCOMPARE(Q(toolkit.boxes.shown[0].prompt), Answer090("10105", "丙テレコムか甲通信"));
 }
 
 // The search request, from the button and from Return in the focused box: the text always comes
@@ -411,14 +412,14 @@ void tst_Tolvaform::searchRequest() {
         QTest::mouseClick(form.researchbtn(), Qt::LeftButton);
     }
     if (prompt.isEmpty()) {
-        QVERIFY(toolkit.boxes.boxes.empty());
+        QVERIFY(toolkit.boxes.shown.empty());
     } else {
-        QCOMPARE(toolkit.boxes.boxes.size(), std::size_t{1});
-        const RecordedBox& box = toolkit.boxes.boxes[0];
-        QCOMPARE(box.prompt, prompt);
+        QCOMPARE(toolkit.boxes.shown.size(), std::size_t{1});
+        const ShownBox& box = toolkit.boxes.shown[0];
+        QCOMPARE(Q(box.prompt), prompt);
         QCOMPARE(box.style, style);
-        QCOMPARE(box.hasTitle, style == BoxStyle::Information);
-        if (box.hasTitle) QCOMPARE(box.title, QStringLiteral("ミルデン"));
+        QCOMPARE(box.title.has_value(), style == BoxStyle::Information);
+        if (box.title) QCOMPARE(Q(*box.title), QStringLiteral("ミルデン"));
     }
     for (int i = 0; i < 3; ++i) QCOMPARE(form.phone_text090(i)->text(), texts[i]);  // texts untouched
 }
@@ -432,8 +433,8 @@ void tst_Tolvaform::accessKeysReachTheVersionBox() {
     QTest::keyClick(&form, Qt::Key_H, Qt::AltModifier);
     QTRY_VERIFY(form.help()->isVisible());
     QTest::keyClick(form.help(), Qt::Key_A);
-    QTRY_COMPARE(toolkit.boxes.boxes.size(), std::size_t{1});
-    QCOMPARE(toolkit.boxes.boxes[0].title, QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"));
+    QTRY_COMPARE(toolkit.boxes.shown.size(), std::size_t{1});
+    QCOMPARE(Q(toolkit.boxes.shown[0].title.value_or(u"")), QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"));
 }
 
 void tst_Tolvaform::optionButtonsTakeClicksInTheirWholeRectangle_data() {

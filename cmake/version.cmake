@@ -1,0 +1,5 @@
+# One version for every program and test: version.h, made from project(VERSION), through the
+# interface target milden_version.
+configure_file(${CMAKE_CURRENT_LIST_DIR}/version.h.in ${CMAKE_BINARY_DIR}/generated/version.h @ONLY)
+add_library(milden_version INTERFACE)
+target_include_directories(milden_version INTERFACE ${CMAKE_BINARY_DIR}/generated)
