@@ -35,9 +35,9 @@ bool DataItemReader::ReadMore() {
         // Grows only for an item longer than a block; an item cannot outgrow the read limit.
         capacity_ = std::max(kReadBlockBytes, std::min(2 * (unread + kReadBlockBytes), kReadLimitBytes));
         auto larger = std::make_unique_for_overwrite<char[]>(capacity_);
-        std::memcpy(larger.get(), bytes_.data() + pos_, unread);
+        if (unread > 0) std::memcpy(larger.get(), bytes_.data() + pos_, unread);
         buffer_ = std::move(larger);
-    } else {
+    } else if (unread > 0) {
         std::memmove(buffer_.get(), bytes_.data() + pos_, unread);
     }
     base_ += pos_;

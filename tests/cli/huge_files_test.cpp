@@ -30,11 +30,19 @@ std::string WriteRepeated(const TempDir& dir, std::string_view head, std::string
     return path;
 }
 
+// AddressSanitizer's shadow memory and quarantine make the peak of an instrumented program
+// meaningless; the answer still counts there.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kPeakIsMeaningful = false;
+#else
+constexpr bool kPeakIsMeaningful = true;
+#endif
+
 void ExpectAnswerWithinBounds(const TempDir& dir, const char* what) {
     const ProgramRun run = RunProgram(MILDEN_LOOKUP_PROGRAM, {"--range", "090", "1023"}, "", dir.path());
     EXPECT_EQ(run.exitCode, 0) << what;
     EXPECT_EQ(run.out, "090-1023-****の携帯電話のキャリアは\nauです。\n") << what;
-    EXPECT_LT(run.peakKilobytes, kPeakLimitKilobytes) << what;
+    if (kPeakIsMeaningful) EXPECT_LT(run.peakKilobytes, kPeakLimitKilobytes) << what;
     ::testing::Test::RecordProperty(std::string(what) + "_peak_kib", std::to_string(run.peakKilobytes));
 }
 
