@@ -81,7 +81,7 @@ CommandLine ParseCommandLine(std::span<const char* const> args) {
         }
         if (name == "--data") {
             if (value.empty()) return UsageError("--data needs a file name");
-            line.dataFile = std::string(value);
+            line.dataFile = value;
         } else {
             line.range = RangeFromName(value);
             if (!line.range) return UsageError("--range must be 090, 080 or 070, not " + std::string(value));

@@ -14,7 +14,7 @@ namespace milden::cli {
 struct CommandLine {
     enum class Action { Lookup, Help, Version, UsageError };
     Action action = Action::Lookup;
-    std::optional<std::string> dataFile;  // --data FILE; nothing means sorvane.dat in the current directory
+    std::string dataFile;                 // --data FILE; empty means sorvane.dat in the current directory
     bool json = false;
     std::optional<RangeIndex> range;      // --range R: the inputs are TEXTs typed into that range's box
     std::vector<std::string> inputs;      // empty: one input per line from standard input
