@@ -1,11 +1,15 @@
-// milden-lookup: the window's number lookup from the command line, for one number or thousands.
+// milden-lookup: the window's number lookup from the command line, for one number or thousands,
+// and the tools to check a data file, list its answers and compare two.
 #include <unistd.h>
 
 #include <cstdio>
 #include <memory>
 #include <span>
 
+#include "check.h"
 #include "command_line.h"
+#include "diff.h"
+#include "dump.h"
 #include "exit_status.h"
 #include "lookup_batch.h"
 #include "standard_output.h"
@@ -45,6 +49,9 @@ int Run(std::span<const char* const> args) {
         std::fprintf(stderr, "milden-lookup: %s\nTry 'milden-lookup --help'.\n", line.error.c_str());
         return kExitCannotRun;
     case CommandLine::Action::Lookup: status = RunLookup(line, out); break;
+    case CommandLine::Action::Check: status = RunCheck(line.dataFile, out); break;
+    case CommandLine::Action::Dump: status = RunDump(line.dataFile, line.json, out); break;
+    case CommandLine::Action::Diff: status = RunDiff(line.inputs[0], line.inputs[1], line.json, out); break;
     }
     if (!out.Flush(true)) {
         std::fprintf(stderr, "milden-lookup: cannot write the output\n");
