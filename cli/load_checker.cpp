@@ -83,6 +83,7 @@ void LoadChecker::OnTopLevelItem(const LoadEvent& e) {
     }
     if (const SectionKey* meant = KeyMeant(e.item)) {
         Warn(e.at, Quote(e.item) + " opens no section: did you mean " + Quote(meant->key) + "?");
+        record_.keyMet[KeyIndex(*meant)] = true;  // its absence is this fault
         inOrphanBody_ = true;
     } else if (e.item == u"}") {
         Warn(e.at, "\"}\" closes no section");

@@ -14,7 +14,8 @@ namespace milden::cli {
 
 // Where the loader stored what the tables hold.
 struct LoadRecord {
-    // A section key that opened a section, or that stood inside a section lacking its "}" (reported there).
+    // A section key that opened a section, or whose missing section is reported as another fault:
+    // a near miss of the key, or the key inside a section that lacks its "}".
     std::array<bool, kSectionKeys.size()> keyMet{};
     // Per range, where each cell's code was last stored, by index * 100 + row * 10 + column; line 0:
     // never stored, or stored by a section that ran on into others.

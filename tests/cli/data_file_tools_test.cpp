@@ -86,6 +86,11 @@ INSTANTIATE_TEST_SUITE_P(
                   "keitai_tolvas{\r\nA;\r\n}\r\nkeitai_tolva_num{\r\nindex=1\r\n00;\r\n}\r\n",
                   {"1:1 \"Keitai_tolvas{\" opens no section: did you mean \"keitai_tolvas{\"?",
                    "4:1 did you mean \"keitai_tolva_num{\"?", "8:1 \"keitai_tolvas\" opens no section: did you mean"}},
+        CheckCase{"MisspeltKeyIsTheOnlyWarningOfItsSection",
+                  "KEITAI_TOLVA_NUM080 {\r\nindex=5\r\n00;\r\n}\r\nkeitai_tolvas{\r\nA;\r\n}\r\nkeitai_tolva_num{\r\nindex=1\r\n00;\r\n}\r\n"
+                  "phs_tolvas{\r\nピー;\r\n}\r\nphs_tolva_num{\r\nindex=6\r\n00;\r\n}\r\n",
+                  {"1:1 did you mean \"keitai_tolva_num080{\"?"},
+                  true},
         CheckCase{"StrayTopLevelItems",
                   "stray\r\n# note, more\r\n}\r\nindex=0\r\n00;\r\n}\r\nkeitai_tolvas{\r\nA;\r\n}\r\nkeitai_tolva_num{\r\nindex=1\r\n00;\r\n}\r\n",
                   {"1:1 \"stray\" is outside any section", "2:9 a comma ends the comment before \"more\"",
