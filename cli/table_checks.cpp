@@ -90,9 +90,9 @@ private:
     }
     const std::vector<ItemPosition>& CellAt() const { return record_.cellAt[IndexOf(range_)]; }
     std::u16string CodeOfCell(std::size_t slot) const {
-        return tables_.Prefixes(range_).Cell(static_cast<int>(slot / kCellsPerBlock),
-                                             static_cast<int>(slot / kCellsPerRow % kRowsPerBlock),
-                                             static_cast<int>(slot % kCellsPerRow));
+        return std::u16string(tables_.Prefixes(range_).Cell(static_cast<int>(slot / kCellsPerBlock),
+                                                            static_cast<int>(slot / kCellsPerRow % kRowsPerBlock),
+                                                            static_cast<int>(slot % kCellsPerRow)));
     }
     void Warn(ItemPosition at, std::string text) { diagnostics_.Add(at, std::move(text)); }
 
