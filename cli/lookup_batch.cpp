@@ -3,8 +3,11 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <memory>
 
+#include "data_file_arg.h"
 #include "display_text.h"
+#include "exit_status.h"
 #include "line_reader.h"
 
 namespace milden::cli {
@@ -78,6 +81,25 @@ bool LookupBatch::AnswerLines(int fd) {
         allRead = Answer(line) && allRead;
     }
     return allRead;
+}
+
+int RunLookup(const CommandLine& line, StandardOutput& out) {
+    const DataFileArg file = DataFileNamed(line.dataFile);
+    if (!line.dataFile.empty() && (!CheckFileExist(file.path) || ::access(file.path.c_str(), R_OK) != 0)) {
+        std::fprintf(stderr, "milden-lookup: cannot read the data file %s\n", file.shown.c_str());
+        return kExitCannotRun;
+    }
+    auto session = std::make_unique<LookupSession>();
+    session->LoadFile(file.path);
+
+    LookupBatch batch(*session, line.json ? OutputFormat::Json : OutputFormat::Text, line.range, out);
+    bool allRead = true;
+    if (line.inputs.empty()) {
+        allRead = batch.AnswerLines(STDIN_FILENO);
+    } else {
+        for (const std::string& input : line.inputs) allRead = batch.Answer(input) && allRead;
+    }
+    return allRead ? kExitClean : kExitFindings;
 }
 
 }  // namespace milden::cli

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "answer_printer.h"
+#include "command_line.h"
 #include "lookup_session.h"
 #include "standard_output.h"
 #include "whole_number.h"
@@ -36,5 +37,10 @@ private:
     WholeNumberBoxes wholeNumberBoxes_;
     bool flushEachInput_;
 };
+
+// Loads the data file once, by the window's own rule (sorvane.dat in the current directory unless
+// a file is named, a missing default file leaving every table empty), and answers the inputs of
+// the command line or of standard input; the exit status.
+int RunLookup(const CommandLine& line, StandardOutput& out);
 
 }  // namespace milden::cli

@@ -1,9 +1,6 @@
 // milden-lookup: the window's number lookup from the command line, for one number or thousands,
 // and the tools to check a data file, list its answers and compare two.
-#include <unistd.h>
-
 #include <cstdio>
-#include <memory>
 #include <span>
 
 #include "check.h"
@@ -16,27 +13,6 @@
 
 namespace milden::cli {
 namespace {
-
-int RunLookup(const CommandLine& line, StandardOutput& out) {
-    // Loaded once, by the window's own rule: sorvane.dat in the current directory unless a file
-    // is named, a missing default file leaving every table empty.
-    const std::string path = line.dataFile.empty() ? DataFilePathInCurrentDirectory() : line.dataFile;
-    if (!line.dataFile.empty() && (!CheckFileExist(path) || ::access(path.c_str(), R_OK) != 0)) {
-        std::fprintf(stderr, "milden-lookup: cannot read the data file %s\n", path.c_str());
-        return kExitCannotRun;
-    }
-    auto session = std::make_unique<LookupSession>();
-    session->LoadFile(path);
-
-    LookupBatch batch(*session, line.json ? OutputFormat::Json : OutputFormat::Text, line.range, out);
-    bool allRead = true;
-    if (line.inputs.empty()) {
-        allRead = batch.AnswerLines(STDIN_FILENO);
-    } else {
-        for (const std::string& input : line.inputs) allRead = batch.Answer(input) && allRead;
-    }
-    return allRead ? kExitClean : kExitFindings;
-}
 
 int Run(std::span<const char* const> args) {
     const CommandLine line = ParseCommandLine(args);
