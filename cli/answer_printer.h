@@ -26,13 +26,18 @@ public:
     void ShowMessage(std::u16string_view prompt, BoxStyle style, std::optional<std::u16string_view> title) override;
     // The input could not be read: message says why.
     void Unreadable(std::string_view message);
-    // Ends the input; in JSON, writes the object of an input that showed no box.
+    // Ends the input; in JSON, writes the end of the object of an input that showed no box.
     void EndInput();
+
+    // What the box of the current input printed: it depends on the box alone, not on the input,
+    // so the same box for a later input can be printed again, from pieces, with ShowPrinted.
+    std::string_view PrintedBox() const { return std::string_view(out_).substr(boxStart_); }
+    void ShowPrinted(std::string_view first, std::string_view second, std::string_view third);
 
 private:
     OutputFormat format_;
     std::string& out_;
-    std::optional<std::string> input_;  // valid UTF-8
+    std::size_t boxStart_ = 0;
     bool answered_ = false;
 };
 

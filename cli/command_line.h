@@ -12,12 +12,14 @@
 namespace milden::cli {
 
 struct CommandLine {
-    enum class Action { Lookup, Help, Version, UsageError };
+    enum class Action { Lookup, Check, Dump, Diff, Help, Version, UsageError };
     Action action = Action::Lookup;
-    std::optional<std::string> dataFile;  // --data FILE; nothing means sorvane.dat in the current directory
+    // --data FILE, or the FILE of --check and --dump; empty: sorvane.dat in the current directory.
+    std::string dataFile;
     bool json = false;
     std::optional<RangeIndex> range;      // --range R: the inputs are TEXTs typed into that range's box
-    std::vector<std::string> inputs;      // empty: one input per line from standard input
+    // Lookup: the inputs, none meaning one per line from standard input. Diff: OLD and NEW.
+    std::vector<std::string> inputs;
     std::string error;                    // for UsageError: what was wrong, one line
 };
 

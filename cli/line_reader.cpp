@@ -39,6 +39,13 @@ LineReader::Result LineReader::Next(std::string_view& line) {
         std::size_t n = 0;
         while (n < available && start[n] != '\n' && start[n] != '\r') ++n;
         any = true;
+        if (line_.empty() && !tooLong && n < available && n <= maxLine_) {
+            // The whole line lies in the buffer: no copy.
+            begin_ += n + 1;
+            skipLf_ = start[n] == '\r';
+            line = std::string_view(start, n);
+            return Result::Line;
+        }
         if (!tooLong) {
             if (line_.size() + n > maxLine_) {
                 tooLong = true;

@@ -15,7 +15,8 @@ public:
 
     enum class Result { Line, TooLong, End };
     // The next line, without its line end (LF, CR LF or a lone CR). A last line without a line
-    // end counts too. TooLong: the line was longer than maxLine and has been skipped whole.
+    // end counts too; line stays valid until the next call. TooLong: the line was longer than
+    // maxLine and has been skipped whole.
     // End: nothing is left, or the input could not be read further.
     Result Next(std::string_view& line);
 

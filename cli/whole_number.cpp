@@ -1,5 +1,8 @@
 #include "whole_number.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "format.h"
 
 namespace milden::cli {
@@ -21,31 +24,36 @@ std::optional<RangeIndex> RangeFromName(std::string_view name) {
 }
 
 std::variant<WholeNumber, std::string> ReadWholeNumber(std::string_view input) {
-    std::string digits;
+    // The leading 0 (or the +81 that stands for it), the range's two digits, and one digit more
+    // than may follow the range: enough to tell every case apart.
+    char kept[3 + kMaxDigitsAfterRange + 1];
+    std::size_t count = 0;  // digits read, kept or not
     std::size_t i = 0;
     while (i < input.size() && IsSeparator(input[i])) ++i;
     if (input.substr(i, 3) == "+81") {
-        digits = "0";
+        kept[count++] = '0';
         i += 3;
     } else if (input.substr(i, 1) == "+") {
         return std::string("not a Japanese number: the country code is not +81");
     }
     for (; i < input.size(); ++i) {
         if (IsDigit(input[i])) {
-            digits += input[i];
+            if (count < std::size(kept)) kept[count] = input[i];
+            ++count;
         } else if (!IsSeparator(input[i])) {
             return std::string("not a telephone number: only digits, spaces and hyphens, after an optional +81, can be read");
         }
     }
+    const std::string_view digits(kept, std::min(count, std::size(kept)));
     if (digits.empty() || digits == "0") return std::string("no digits to read");
     if (digits.size() < 3) return std::string("too short to name a range");
-    const std::optional<RangeIndex> range = RangeFromName(std::string_view(digits).substr(0, 3));
+    const std::optional<RangeIndex> range = RangeFromName(digits.substr(0, 3));
     if (!range) return std::string("the number does not begin with 090, 080 or 070 (+81 90, +81 80 or +81 70)");
     const std::string_view rangeName = kRangeFormats[static_cast<std::size_t>(*range)].digits;
-    if (digits.size() < 3 + 4) {
+    if (count < 3 + 4) {
         return "fewer than four digits follow " + std::string(rangeName);
     }
-    if (digits.size() > 3 + kMaxDigitsAfterRange) {
+    if (count > 3 + kMaxDigitsAfterRange) {
         return "more than eight digits follow " + std::string(rangeName) + ": too long for a mobile or PHS number";
     }
     WholeNumber number;

@@ -113,6 +113,31 @@ TEST(CommandLineTest, UsageErrorsOfTheOptionForms) {
     }
 }
 
+TEST(CommandLineTest, ModesTakeTheirFiles) {
+    const CommandLine check = Parse({"--check", "a.dat"});
+    EXPECT_EQ(check.action, CommandLine::Action::Check);
+    EXPECT_EQ(check.dataFile, "a.dat");
+    EXPECT_TRUE(check.inputs.empty());
+    const CommandLine dump = Parse({"--json", "--data", "b.dat", "--dump"});
+    EXPECT_EQ(dump.action, CommandLine::Action::Dump);
+    EXPECT_EQ(dump.dataFile, "b.dat");
+    EXPECT_TRUE(dump.json);
+    const CommandLine diff = Parse({"old.dat", "--diff", "new.dat"});
+    EXPECT_EQ(diff.action, CommandLine::Action::Diff);
+    EXPECT_EQ(diff.inputs, (std::vector<std::string>{"old.dat", "new.dat"}));
+}
+
+TEST(CommandLineTest, ModesRefuseWhatDoesNotApply) {
+    for (const std::vector<const char*>& args :
+         {std::vector<const char*>{"--check", "--dump"}, {"--check", "--json"}, {"--dump", "--range", "090"},
+          {"--check", "a", "b"}, {"--dump", "a", "--data", "b"}, {"--diff", "a"}, {"--diff", "a", "b", "c"},
+          {"--diff", "--data", "a", "b", "c"}}) {
+        const CommandLine line = Parse(args);
+        EXPECT_EQ(line.action, CommandLine::Action::UsageError) << args[0] << " " << args[1];
+        EXPECT_FALSE(line.error.empty());
+    }
+}
+
 TEST(CommandLineTest, HelpAndVersionWinBeforeDoubleDash) {
     EXPECT_EQ(Parse({"--nonsense", "--version"}).action, CommandLine::Action::Version);
     EXPECT_EQ(Parse({"--version", "--help"}).action, CommandLine::Action::Help);

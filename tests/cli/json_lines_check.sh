@@ -19,3 +19,11 @@ lines=$(wc -l < out.jsonl)
 [ "$lines" -eq 11 ] || { echo "expected 11 JSON lines, got $lines"; exit 1; }
 "$python" -m json.tool --json-lines out.jsonl > /dev/null
 echo "11 JSON lines parsed"
+
+# --dump and --diff (against a file without the awkward names) in JSON Lines.
+printf 'keitai_tolvas{\r\nA;\r\n}\r\n' > plain.dat
+"$program" --dump --json sorvane.dat > dump.jsonl
+"$program" --diff --json plain.dat sorvane.dat > diff.jsonl || [ $? -eq 1 ]
+"$python" -m json.tool --json-lines dump.jsonl > /dev/null
+"$python" -m json.tool --json-lines diff.jsonl > /dev/null
+echo "$(cat dump.jsonl diff.jsonl | wc -l) JSON lines of --dump and --diff parsed"

@@ -1,0 +1,20 @@
+#include "data_file_arg.h"
+
+#include <cstdio>
+
+#include "display_text.h"
+
+namespace milden::cli {
+
+DataFileArg DataFileNamed(const std::string& name) {
+    if (name.empty()) return {DataFilePathInCurrentDirectory(), std::string(kDataFileName)};
+    return {name, ToDisplayUtf8(Utf8ToUtf16(name))};
+}
+
+bool LoadOrSayWhy(LookupSession& session, const DataFileArg& file, LoadObserver* observer) {
+    if (session.LoadFile(file.path, observer)) return true;
+    std::fprintf(stderr, "milden-lookup: cannot read the data file %s\n", file.shown.c_str());
+    return false;
+}
+
+}  // namespace milden::cli

@@ -1,0 +1,13 @@
+// JSON string literals for the JSON Lines that milden-lookup writes.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace milden::cli {
+
+// Appends utf8 (valid UTF-8) as a JSON string: quotes, backslashes and control characters
+// escaped, every other byte as it is.
+void AppendJsonString(std::string& out, std::string_view utf8);
+
+}  // namespace milden::cli

@@ -1,0 +1,105 @@
+#include "lookup_batch.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <memory>
+
+#include "data_file_arg.h"
+#include "display_text.h"
+#include "exit_status.h"
+#include "line_reader.h"
+
+namespace milden::cli {
+namespace {
+
+constexpr std::size_t kMaxLineBytes = std::size_t{1} << 20;
+
+// The window's option buttons with one range selected for good.
+FixedRangeOptions FixedRange(RangeIndex index) { return FixedRangeOptions(kAllRanges.at(static_cast<std::size_t>(index))); }
+
+// The input in double quotes, safe for the terminal.
+std::string Quoted(std::string_view input) {
+    std::string quoted = "\"";
+    quoted += ToDisplayUtf8(Utf8ToUtf16(input));
+    quoted += '"';
+    return quoted;
+}
+
+}  // namespace
+
+LookupBatch::LookupBatch(const LookupSession& session, OutputFormat format, std::optional<RangeIndex> typedRange,
+                         StandardOutput& out)
+    : session_(session), typedRange_(typedRange), out_(out), printer_(format, out.text()),
+      wholeNumberBoxes_(session, printer_),
+      flushEachInput_(::isatty(STDOUT_FILENO) == 1) {}
+
+bool LookupBatch::Answer(std::string_view input) {
+    printer_.BeginInput(input);
+    bool read = true;
+    if (typedRange_) {
+        session_.Search(Utf8ToUtf16(input), FixedRange(*typedRange_), printer_);
+    } else {
+        const auto number = ReadWholeNumber(input);
+        if (const auto* n = std::get_if<WholeNumber>(&number)) {
+            wholeNumberBoxes_.Show(*n);
+        } else {
+            Unreadable(Quoted(input), std::get<std::string>(number));
+            read = false;
+        }
+    }
+    printer_.EndInput();
+    out_.Flush(flushEachInput_);
+    return read;
+}
+
+bool LookupBatch::AnswerTooLongLine(std::size_t lineNumber) {
+    printer_.BeginInput(std::nullopt);
+    Unreadable("line " + std::to_string(lineNumber), "longer than 1 MiB, skipped");
+    printer_.EndInput();
+    return false;
+}
+
+void LookupBatch::Unreadable(const std::string& what, const std::string& why) {
+    std::fprintf(stderr, "milden-lookup: %s: %s\n", what.c_str(), why.c_str());
+    printer_.Unreadable(why);
+}
+
+bool LookupBatch::AnswerLines(int fd) {
+    LineReader reader(fd, kMaxLineBytes);
+    bool allRead = true;
+    std::string_view line;
+    for (std::size_t number = 1;; ++number) {
+        const LineReader::Result result = reader.Next(line);
+        if (result == LineReader::Result::End) break;
+        if (result == LineReader::Result::TooLong) {
+            allRead = AnswerTooLongLine(number) && allRead;
+            continue;
+        }
+        if (number == 1 && line.starts_with("\xEF\xBB\xBF")) line.remove_prefix(3);  // a byte-order mark
+        if (line.find_first_not_of(" \t") == std::string_view::npos) continue;       // a blank line
+        allRead = Answer(line) && allRead;
+    }
+    return allRead;
+}
+
+int RunLookup(const CommandLine& line, StandardOutput& out) {
+    const DataFileArg file = DataFileNamed(line.dataFile);
+    if (!line.dataFile.empty() && (!CheckFileExist(file.path) || ::access(file.path.c_str(), R_OK) != 0)) {
+        std::fprintf(stderr, "milden-lookup: cannot read the data file %s\n", file.shown.c_str());
+        return kExitCannotRun;
+    }
+    auto session = std::make_unique<LookupSession>();
+    session->LoadFile(file.path);
+
+    LookupBatch batch(*session, line.json ? OutputFormat::Json : OutputFormat::Text, line.range, out);
+    bool allRead = true;
+    if (line.inputs.empty()) {
+        allRead = batch.AnswerLines(STDIN_FILENO);
+    } else {
+        for (const std::string& input : line.inputs) allRead = batch.Answer(input) && allRead;
+    }
+    return allRead ? kExitClean : kExitFindings;
+}
+
+}  // namespace milden::cli

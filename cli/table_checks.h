@@ -1,0 +1,13 @@
+// The warnings that need the whole file loaded: codes that name no operator, exception marks
+// without entries and entries that no search reaches, and missing sections that change answers.
+#pragma once
+
+#include "diagnostic.h"
+#include "load_checker.h"
+#include "lookup_tables.h"
+
+namespace milden::cli {
+
+void CheckLoadedTables(const LookupTables& tables, const LoadRecord& record, Diagnostics& diagnostics);
+
+}  // namespace milden::cli
