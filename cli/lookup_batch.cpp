@@ -15,9 +15,6 @@ namespace {
 
 constexpr std::size_t kMaxLineBytes = std::size_t{1} << 20;
 
-// The window's option buttons with one range selected for good.
-FixedRangeOptions FixedRange(RangeIndex index) { return FixedRangeOptions(kAllRanges.at(static_cast<std::size_t>(index))); }
-
 // The input in double quotes, safe for the terminal.
 std::string Quoted(std::string_view input) {
     std::string quoted = "\"";
@@ -38,7 +35,8 @@ bool LookupBatch::Answer(std::string_view input) {
     printer_.BeginInput(input);
     bool read = true;
     if (typedRange_) {
-        session_.Search(Utf8ToUtf16(input), FixedRange(*typedRange_), printer_);
+        const FixedRangeOptions range(kAllRanges.at(static_cast<std::size_t>(*typedRange_)));
+        session_.Search(Utf8ToUtf16(input), range, printer_);
     } else {
         const auto number = ReadWholeNumber(input);
         if (const auto* n = std::get_if<WholeNumber>(&number)) {

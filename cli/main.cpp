@@ -10,6 +10,7 @@
 #include "exit_status.h"
 #include "lookup_batch.h"
 #include "standard_output.h"
+#include "version.h"
 
 namespace milden::cli {
 namespace {

@@ -42,7 +42,9 @@ void ExpectAnswerWithinBounds(const TempDir& dir, const char* what) {
     const ProgramRun run = RunProgram(MILDEN_LOOKUP_PROGRAM, {"--range", "090", "1023"}, "", dir.path());
     EXPECT_EQ(run.exitCode, 0) << what;
     EXPECT_EQ(run.out, "090-1023-****の携帯電話のキャリアは\nauです。\n") << what;
-    if (kPeakIsMeaningful) EXPECT_LT(run.peakKilobytes, kPeakLimitKilobytes) << what;
+    if (kPeakIsMeaningful) {
+        EXPECT_LT(run.peakKilobytes, kPeakLimitKilobytes) << what;
+    }
     ::testing::Test::RecordProperty(std::string(what) + "_peak_kib", std::to_string(run.peakKilobytes));
 }
 

@@ -10,6 +10,7 @@
 
 #include "run_program.h"
 #include "temp_dir.h"
+#include "version.h"
 
 namespace milden::testing {
 namespace {
