@@ -20,6 +20,19 @@ TextArena::Handle TextArena::ReserveChunk(std::size_t units, char16_t*& place) {
     return Reserve(units, place);
 }
 
+TextArena::Handle TextArena::AddLongerCp932(std::string_view bytes) {
+    char16_t* place = nullptr;
+    const Handle handle = Reserve(bytes.size(), place);  // a byte never decodes to more than one unit
+    if (handle == 0) return 0;
+    return Commit(handle, place, bytes.size(), DecodeCp932(bytes, place));
+}
+
+TextArena::Handle TextArena::AddRecent(std::string_view bytes, std::uint64_t key) {
+    Recent& recent = recent_[SlotOf(key)];
+    recent = {key, AddLongerCp932(bytes)};
+    return recent.handle;
+}
+
 void TextArena::Clear() {
     std::vector<std::unique_ptr<char16_t[]>>().swap(chunks_);
     recent_ = {};

@@ -31,11 +31,11 @@ public:
     // that was stored lately is not stored again: cell codes, exception codes and short names
     // repeat, and a file of nothing else then costs a handle per value.
     Handle AddCp932(std::string_view bytes) {
-        if (bytes.size() <= kRecentBytes) return AddShortCp932(bytes);
-        char16_t* place = nullptr;
-        const Handle handle = Reserve(bytes.size(), place);  // a byte never decodes to more than one unit
-        if (handle == 0) return 0;
-        return Commit(handle, place, bytes.size(), DecodeCp932(bytes, place));
+        if (bytes.size() > kRecentBytes) return AddLongerCp932(bytes);
+        std::uint64_t key = bytes.size();  // the length, then the bytes: one key per value
+        for (const char c : bytes) key = key << 8 | static_cast<unsigned char>(c);
+        const Recent& recent = recent_[SlotOf(key)];
+        return recent.key == key && recent.handle != 0 ? recent.handle : AddRecent(bytes, key);
     }
 
     // The string; valid until Clear().
@@ -66,18 +66,12 @@ private:
     static constexpr std::size_t HeaderUnits(std::size_t maxLength) { return maxLength < kLongFlag ? 1 : 2; }
 
     static constexpr std::size_t kRecentBytes = 7;
+    static constexpr std::size_t kRecentSlots = 64;
+    static constexpr std::size_t SlotOf(std::uint64_t key) { return (key ^ key >> 17 ^ key >> 31) % kRecentSlots; }
 
-    Handle AddShortCp932(std::string_view bytes) {
-        std::uint64_t key = bytes.size();  // the length, then the bytes: one key per value
-        for (const char c : bytes) key = key << 8 | static_cast<unsigned char>(c);
-        Recent& recent = recent_[(key ^ key >> 17 ^ key >> 31) % recent_.size()];
-        if (recent.key != key || recent.handle == 0) {
-            char16_t* place = nullptr;
-            const Handle handle = Reserve(bytes.size(), place);
-            recent = {key, handle == 0 ? 0 : Commit(handle, place, bytes.size(), DecodeCp932(bytes, place))};
-        }
-        return recent.handle;
-    }
+    Handle AddLongerCp932(std::string_view bytes);
+    // Stores a short value met for the first time lately, and remembers it under key.
+    Handle AddRecent(std::string_view bytes, std::uint64_t key);
 
     // Room for a string of up to units units, after its header: its handle and where its units
     // go; handle 0 for no room (an empty string, or one of 2^31 units or more, or a full store).
@@ -106,7 +100,7 @@ private:
         std::uint64_t key = 0;
         Handle handle = 0;
     };
-    std::array<Recent, 64> recent_{};  // short values stored lately, by a hash of their bytes
+    std::array<Recent, kRecentSlots> recent_{};  // short values stored lately, by a hash of their bytes
     std::vector<std::unique_ptr<char16_t[]>> chunks_;
     std::size_t sharedChunk_ = 0;     // the chunk short strings go to
     char16_t* shared_ = nullptr;      // its units
