@@ -90,6 +90,17 @@ ItemPosition DataItemReader::PositionOf(std::size_t offset) {
     return {line_, countedColumns_ + 1};
 }
 
+DataItem DataItemReader::NextItemAcrossBlocks() {
+    const std::size_t end = NextDelimiter(pos_);
+    if (end + 1 >= bytes_.size() || IsItemBlank(bytes_[end - 1])) return NextItemAnyCase();
+    DataItem item;
+    item.text = bytes_.substr(pos_, end - pos_);
+    item.firstSemicolon = FindFirst(item.text, ';');
+    item.firstComma = item.text.size();
+    pos_ = end + (bytes_[end] == '\r' && bytes_[end + 1] == '\n' ? 2 : 1);
+    return item;
+}
+
 bool DataItemReader::FindExtent(Extent& extent) {
     const std::size_t size = bytes_.size();
     // An item is whole once its delimiter is read, and the byte after it for a CR (an LF

@@ -67,14 +67,15 @@ public:
     DataItem NextItem() {
         // Most items start at once after the last delimiter, are not quoted and end inside the
         // 64-byte block they start in: the block's masks give their end and their first ";"
-        // without a look at each byte. The rest, and every item of an observed load, take the
-        // longer way.
+        // without a look at each byte. One that runs past its block takes a short way, the
+        // rest, and every item of an observed load, the longer way.
         if (pos_ < bytes_.size() && observer_ == nullptr) {
             const char first = bytes_[pos_];
             const std::uint64_t shift = pos_ % kMaskBlockBytes;
             const BlockMasks& masks = MasksAt(pos_ / kMaskBlockBytes);
             const std::uint64_t delimiters = masks.delimiters >> shift;
-            if (first != ' ' && first != '\t' && first != '"' && delimiters != 0) {
+            if (first != ' ' && first != '\t' && first != '"') {
+                if (delimiters == 0) return NextItemAcrossBlocks();
                 const std::size_t end = pos_ + static_cast<std::size_t>(std::countr_zero(delimiters));
                 // The byte after the delimiter must be at hand too: after a CR it may be the LF.
                 if (end + 1 < bytes_.size() && (end == pos_ || (bytes_[end - 1] != ' ' && bytes_[end - 1] != '\t'))) {
@@ -112,6 +113,8 @@ private:
         bool quoted;
     };
     DataItem NextItemAnyCase();
+    // An unquoted item that starts at once but runs on past its block.
+    DataItem NextItemAcrossBlocks();
     // The item at pos_, or nothing while it may run on into bytes not read yet.
     bool FindExtent(Extent& extent);
     // Reads more of the file after what is unread in the buffer; false when there is no more.

@@ -1,5 +1,8 @@
 #include "exception_list.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "cp932.h"
 #include "data_item_reader.h"
 #include "lookup_tables.h"
@@ -91,7 +94,13 @@ SectionEnd ReadExceptionListSection(ExceptionList& list, DataItemReader& reader)
         const bool isNumber = counted % 2 == 0;
         ++counted;
         const TextArena::Handle stored = list.AddValue(cleaned);
-        const std::u16string_view value = list.Value(stored);
+        // The value as stored; a short ASCII one (nearly every number and code) widened here,
+        // which spares a look into the store.
+        char16_t widened[8];
+        const bool shortAscii = cleaned.size() <= std::size(widened) &&
+                                std::all_of(cleaned.begin(), cleaned.end(), [](char c) { return c >= 0; });
+        if (shortAscii) std::copy(cleaned.begin(), cleaned.end(), widened);
+        const std::u16string_view value = shortAscii ? std::u16string_view(widened, cleaned.size()) : list.Value(stored);
         if (value.size() >= 2 && isNumber && (!haveBucket || value.compare(0, 2, prefix) != 0)) {
             list.OpenBucket();
             haveBucket = true;

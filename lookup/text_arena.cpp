@@ -28,6 +28,7 @@ TextArena::Handle TextArena::AddLongerCp932(std::string_view bytes) {
 }
 
 TextArena::Handle TextArena::AddRecent(std::string_view bytes, std::uint64_t key) {
+    if (recent_.empty()) recent_.resize(std::size_t{1} << recentSlotBits_);
     Recent& recent = recent_[SlotOf(key)];
     recent = {key, AddLongerCp932(bytes)};
     return recent.handle;
@@ -35,7 +36,7 @@ TextArena::Handle TextArena::AddRecent(std::string_view bytes, std::uint64_t key
 
 void TextArena::Clear() {
     std::vector<std::unique_ptr<char16_t[]>>().swap(chunks_);
-    recent_ = {};
+    std::vector<Recent>().swap(recent_);
     shared_ = nullptr;
     sharedUnits_ = used_ = 0;
 }

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <algorithm>
-#include <array>
 #include <cstdint>
 #include <memory>
 #include <string_view>
@@ -17,6 +16,9 @@ class TextArena {
 public:
     // Names a stored string; 0 names the empty string.
     using Handle = std::uint32_t;
+
+    // Remembers 2^recentSlotBits short values stored lately (see AddCp932).
+    explicit TextArena(int recentSlotBits = 6) : recentSlotBits_(recentSlotBits) {}
 
     // Stores text and returns its handle; 0 for empty text, and for any text once the store
     // holds 65,535 chunks (several times what a 64 MiB file can fill).
@@ -34,6 +36,7 @@ public:
         if (bytes.size() > kRecentBytes) return AddLongerCp932(bytes);
         std::uint64_t key = bytes.size();  // the length, then the bytes: one key per value
         for (const char c : bytes) key = key << 8 | static_cast<unsigned char>(c);
+        if (recent_.empty()) return AddRecent(bytes, key);
         const Recent& recent = recent_[SlotOf(key)];
         return recent.key == key && recent.handle != 0 ? recent.handle : AddRecent(bytes, key);
     }
@@ -66,8 +69,10 @@ private:
     static constexpr std::size_t HeaderUnits(std::size_t maxLength) { return maxLength < kLongFlag ? 1 : 2; }
 
     static constexpr std::size_t kRecentBytes = 7;
-    static constexpr std::size_t kRecentSlots = 64;
-    static constexpr std::size_t SlotOf(std::uint64_t key) { return (key ^ key >> 17 ^ key >> 31) % kRecentSlots; }
+    // Multiplying mixes every byte into the top bits: values of digits differ in few bits.
+    std::size_t SlotOf(std::uint64_t key) const {
+        return static_cast<std::size_t>((key * 0x9E3779B97F4A7C15u) >> (64 - recentSlotBits_));
+    }
 
     Handle AddLongerCp932(std::string_view bytes);
     // Stores a short value met for the first time lately, and remembers it under key.
@@ -100,7 +105,8 @@ private:
         std::uint64_t key = 0;
         Handle handle = 0;
     };
-    std::array<Recent, kRecentSlots> recent_{};  // short values stored lately, by a hash of their bytes
+    int recentSlotBits_;
+    std::vector<Recent> recent_;  // short values stored lately, by a hash of their bytes; made on first use
     std::vector<std::unique_ptr<char16_t[]>> chunks_;
     std::size_t sharedChunk_ = 0;     // the chunk short strings go to
     char16_t* shared_ = nullptr;      // its units
