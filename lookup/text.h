@@ -36,11 +36,6 @@ constexpr std::size_t FindFirst(std::basic_string_view<Char> s, Char c) {
     return i;
 }
 
-template <typename Char>
-constexpr bool Contains(std::basic_string_view<Char> s, Char c) {
-    return FindFirst(s, c) < s.size();
-}
-
 // The text before the first occurrence of c (all of s when c does not occur).
 template <typename Char>
 constexpr std::basic_string_view<Char> BeforeFirst(std::basic_string_view<Char> s, Char c) {

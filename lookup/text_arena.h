@@ -20,18 +20,11 @@ public:
     // Remembers 2^recentSlotBits short values stored lately (see AddCp932).
     explicit TextArena(int recentSlotBits = 6) : recentSlotBits_(recentSlotBits) {}
 
-    // Stores text and returns its handle; 0 for empty text, and for any text once the store
-    // holds 65,535 chunks (several times what a 64 MiB file can fill).
-    Handle Add(std::u16string_view text) {
-        char16_t* place = nullptr;
-        const Handle handle = Reserve(text.size(), place);
-        if (handle == 0) return 0;
-        std::copy(text.begin(), text.end(), place);
-        return Commit(handle, place, text.size(), text.size());
-    }
-    // The same for code page 932 bytes, decoded straight into the store. A value of a few bytes
-    // that was stored lately is not stored again: cell codes, exception codes and short names
-    // repeat, and a file of nothing else then costs a handle per value.
+    // Stores code page 932 bytes, decoded straight into the store, and returns their handle; 0
+    // for no bytes, and for any once the store holds 65,535 chunks (several times what a 64 MiB
+    // file can fill). A value of a few bytes that was stored lately is not stored again: cell
+    // codes, exception codes and short names repeat, and a file of nothing else then costs a
+    // handle per value.
     Handle AddCp932(std::string_view bytes) {
         if (bytes.size() > kRecentBytes) return AddLongerCp932(bytes);
         std::uint64_t key = bytes.size();  // the length, then the bytes: one key per value
