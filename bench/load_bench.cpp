@@ -12,9 +12,9 @@
 #include <memory>
 #include <string>
 
-#include "lookup_tables.h"
-#include "synthetic_data.h"
-#include "temp_dir.h"
+#include "lookup/lookup_tables.h"
+#include "bench/synthetic_data.h"
+#include "tests/support/temp_dir.h"
 
 namespace milden::bench {
 namespace {
@@ -33,7 +33,7 @@ public:
     std::size_t size() const { return size_; }
 
 private:
-    testing::TempDir dir_;
+    test_support::TempDir dir_;
     std::string path_;
     std::size_t size_ = 0;
 };

@@ -8,16 +8,16 @@
 #include <string>
 #include <vector>
 
-#include "lookup_number.h"
-#include "lookup_tables.h"
-#include "recording_services.h"
-#include "synthetic_data.h"
+#include "engine/lookup_number.h"
+#include "lookup/lookup_tables.h"
+#include "tests/support/recording_services.h"
+#include "bench/synthetic_data.h"
 
 namespace milden::bench {
 namespace {
 
 // Counts the boxes and the characters shown, so the message text is built and not optimised away.
-using testing::CountingBoxes;
+using test_support::CountingBoxes;
 
 std::u16string FourDigits(int n) {
     return {static_cast<char16_t>(u'0' + n / 1000), static_cast<char16_t>(u'0' + n / 100 % 10),
@@ -62,7 +62,7 @@ void LookupEveryText(benchmark::State& state) {
                                                      FixedRangeOptions(Range::kPhs)};
     CountingBoxes boxes;
     for (auto _ : state) {
-        for (const Lookup& l : all) LookupNumber(l.text, tables, ranges[IndexOf(l.range)], boxes);
+        for (const Lookup& l : all) LookupNumber(l.text, tables, ranges[OrdinalOf(l.range)], boxes);
     }
     benchmark::DoNotOptimize(boxes.characters);
     if (boxes.boxes != all.size() * state.iterations()) state.SkipWithError("a lookup showed no box");

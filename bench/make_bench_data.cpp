@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "synthetic_data.h"
+#include "bench/synthetic_data.h"
 
 int main(int argc, char** argv) {
     if (argc < 2 || argc > 3) {

@@ -1,6 +1,6 @@
-#include "synthetic_data.h"
+#include "bench/synthetic_data.h"
 
-#include "format.h"
+#include "lookup/format.h"
 
 #include <array>
 #include <stdexcept>

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <string>
 
-#include "cp932.h"
+#include "lookup/cp932.h"
 
 namespace milden::bench {
 
@@ -16,7 +16,5 @@ std::string MakeSyntheticDataFile(std::size_t targetBytes);
 // A file shaped like the bundled sorvane.dat (every section once, full prefix tables, a few
 // dozen exceptions, about 12 KB), for when the bundled file is not there.
 std::string MakeBundledLikeDataFile();
-
-using milden::EncodeCp932;
 
 }  // namespace milden::bench

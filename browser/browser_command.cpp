@@ -1,4 +1,4 @@
-#include "browser_command.h"
+#include "browser/browser_command.h"
 
 namespace milden {
 

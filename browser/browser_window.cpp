@@ -1,4 +1,4 @@
-#include "browser_window.h"
+#include "browser/browser_window.h"
 
 #include <QToolBar>
 #include <QWebEngineView>

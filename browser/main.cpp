@@ -11,9 +11,9 @@
 #include <string>
 #include <unistd.h>
 
-#include "browser_command.h"
-#include "qt_translations.h"
-#include "browser_window.h"
+#include "browser/browser_command.h"
+#include "ui/qt_translations.h"
+#include "browser/browser_window.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "answer_printer.h"
+#include "cli/answer_printer.h"
 
 #include <algorithm>
 
-#include "display_text.h"
-#include "json_text.h"
+#include "cli/display_text.h"
+#include "cli/json_text.h"
 
 namespace milden::cli {
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "toolkit_services.h"
+#include "engine/toolkit_services.h"
 
 namespace milden::cli {
 

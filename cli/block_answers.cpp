@@ -1,4 +1,4 @@
-#include "block_answers.h"
+#include "cli/block_answers.h"
 
 namespace milden::cli {
 

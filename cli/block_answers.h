@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "lookup_session.h"
+#include "engine/lookup_session.h"
 
 namespace milden::cli {
 
@@ -19,7 +19,7 @@ std::size_t BlockOf(std::u16string_view fourDigits);
 std::u16string FourDigits(std::size_t block);
 
 // The name text of every block, 090-0000 to 090-9999, then 080, then 070: entry
-// IndexOf(range) * kBlocksPerRange + block.
+// OrdinalOf(range) * kBlocksPerRange + block.
 std::vector<std::u16string> AnswerEveryBlock(const LookupSession& session);
 
 }  // namespace milden::cli

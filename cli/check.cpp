@@ -1,11 +1,11 @@
-#include "check.h"
+#include "cli/check.h"
 
 #include <memory>
 
-#include "data_file_arg.h"
-#include "exit_status.h"
-#include "load_checker.h"
-#include "table_checks.h"
+#include "cli/data_file_arg.h"
+#include "cli/exit_status.h"
+#include "cli/load_checker.h"
+#include "cli/table_checks.h"
 
 namespace milden::cli {
 

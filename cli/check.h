@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "standard_output.h"
+#include "cli/standard_output.h"
 
 namespace milden::cli {
 

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "whole_number.h"
+#include "cli/whole_number.h"
 
 namespace milden::cli {
 

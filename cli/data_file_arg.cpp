@@ -1,8 +1,8 @@
-#include "data_file_arg.h"
+#include "cli/data_file_arg.h"
 
 #include <cstdio>
 
-#include "display_text.h"
+#include "cli/display_text.h"
 
 namespace milden::cli {
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "lookup_session.h"
+#include "engine/lookup_session.h"
 
 namespace milden::cli {
 

@@ -1,8 +1,8 @@
-#include "diagnostic.h"
+#include "cli/diagnostic.h"
 
 #include <algorithm>
 
-#include "display_text.h"
+#include "cli/display_text.h"
 
 namespace milden::cli {
 namespace {

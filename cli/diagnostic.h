@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "load_observer.h"
+#include "lookup/load_observer.h"
 
 namespace milden::cli {
 

@@ -1,13 +1,13 @@
-#include "diff.h"
+#include "cli/diff.h"
 
 #include <memory>
 
-#include "block_answers.h"
-#include "data_file_arg.h"
-#include "display_text.h"
-#include "exit_status.h"
-#include "json_text.h"
-#include "utf8.h"
+#include "cli/block_answers.h"
+#include "cli/data_file_arg.h"
+#include "cli/display_text.h"
+#include "cli/exit_status.h"
+#include "cli/json_text.h"
+#include "lookup/utf8.h"
 
 namespace milden::cli {
 namespace {

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "format.h"
-#include "standard_output.h"
+#include "lookup/format.h"
+#include "cli/standard_output.h"
 
 namespace milden::cli {
 

@@ -1,4 +1,4 @@
-#include "display_text.h"
+#include "cli/display_text.h"
 
 namespace milden::cli {
 

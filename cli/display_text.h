@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "utf8.h"
+#include "lookup/utf8.h"
 
 namespace milden::cli {
 

@@ -1,12 +1,12 @@
-#include "dump.h"
+#include "cli/dump.h"
 
 #include <memory>
 
-#include "block_answers.h"
-#include "data_file_arg.h"
-#include "exit_status.h"
-#include "json_text.h"
-#include "utf8.h"
+#include "cli/block_answers.h"
+#include "cli/data_file_arg.h"
+#include "cli/exit_status.h"
+#include "cli/json_text.h"
+#include "lookup/utf8.h"
 
 namespace milden::cli {
 namespace {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "standard_output.h"
+#include "cli/standard_output.h"
 
 namespace milden::cli {
 

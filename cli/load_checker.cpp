@@ -1,9 +1,9 @@
-#include "load_checker.h"
+#include "cli/load_checker.h"
 
 #include <algorithm>
 #include <string>
 
-#include "lookup_tables.h"
+#include "lookup/lookup_tables.h"
 
 namespace milden::cli {
 namespace {
@@ -52,7 +52,7 @@ std::size_t CellSlot(const std::array<int, 3>& place) {
 
 LoadChecker::LoadChecker() {
     for (const Range range : kAllRanges)
-        record_.cellAt[IndexOf(range)].resize(static_cast<std::size_t>(FormatOf(range).indexCount * kRowsPerBlock * kCellsPerRow));
+        record_.cellAt[OrdinalOf(range)].resize(static_cast<std::size_t>(FormatOf(range).indexCount * kRowsPerBlock * kCellsPerRow));
 }
 
 void LoadChecker::OnLoadEvent(const LoadEvent& e) {
@@ -98,7 +98,7 @@ void LoadChecker::OnTopLevelItem(const LoadEvent& e) {
 }
 
 void LoadChecker::OnSectionEvent(const LoadEvent& e) {
-    const auto range = IndexOf(e.section->range);
+    const auto range = OrdinalOf(e.section->range);
     if (runOn_ == nullptr) {
         if (const SectionKey* key = KeyEqualTo(e.item); key != nullptr && e.kind != LoadEventKind::SectionUnclosed) {
             Warn(e.at, Quote(e.item) + " opens no section: it is read as part of " + SectionName(e) +

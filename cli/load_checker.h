@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "diagnostic.h"
-#include "format.h"
-#include "load_observer.h"
+#include "cli/diagnostic.h"
+#include "lookup/format.h"
+#include "lookup/load_observer.h"
 
 namespace milden::cli {
 

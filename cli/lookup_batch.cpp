@@ -1,14 +1,14 @@
-#include "lookup_batch.h"
+#include "cli/lookup_batch.h"
 
 #include <unistd.h>
 
 #include <cstdio>
 #include <memory>
 
-#include "data_file_arg.h"
-#include "display_text.h"
-#include "exit_status.h"
-#include "line_reader.h"
+#include "cli/data_file_arg.h"
+#include "cli/display_text.h"
+#include "cli/exit_status.h"
+#include "cli/line_reader.h"
 
 namespace milden::cli {
 namespace {

@@ -6,12 +6,12 @@
 #include <string>
 #include <string_view>
 
-#include "answer_printer.h"
-#include "command_line.h"
-#include "lookup_session.h"
-#include "standard_output.h"
-#include "whole_number.h"
-#include "whole_number_boxes.h"
+#include "cli/answer_printer.h"
+#include "cli/command_line.h"
+#include "engine/lookup_session.h"
+#include "cli/standard_output.h"
+#include "cli/whole_number.h"
+#include "cli/whole_number_boxes.h"
 
 namespace milden::cli {
 

@@ -3,13 +3,13 @@
 #include <cstdio>
 #include <span>
 
-#include "check.h"
-#include "command_line.h"
-#include "diff.h"
-#include "dump.h"
-#include "exit_status.h"
-#include "lookup_batch.h"
-#include "standard_output.h"
+#include "cli/check.h"
+#include "cli/command_line.h"
+#include "cli/diff.h"
+#include "cli/dump.h"
+#include "cli/exit_status.h"
+#include "cli/lookup_batch.h"
+#include "cli/standard_output.h"
 #include "version.h"
 
 namespace milden::cli {

@@ -1,11 +1,11 @@
-#include "table_checks.h"
+#include "cli/table_checks.h"
 
 #include <algorithm>
 #include <map>
 #include <string>
 
-#include "block_answers.h"
-#include "utf8.h"
+#include "cli/block_answers.h"
+#include "lookup/utf8.h"
 
 namespace milden::cli {
 namespace {
@@ -88,7 +88,7 @@ private:
             if (kSectionKeys[i].key == key) return record_.keyMet[i];
         return false;
     }
-    const std::vector<ItemPosition>& CellAt() const { return record_.cellAt[IndexOf(range_)]; }
+    const std::vector<ItemPosition>& CellAt() const { return record_.cellAt[OrdinalOf(range_)]; }
     std::u16string CodeOfCell(std::size_t slot) const {
         return std::u16string(tables_.Prefixes(range_).Cell(static_cast<int>(slot / kCellsPerBlock),
                                                             static_cast<int>(slot / kCellsPerRow % kRowsPerBlock),
@@ -118,7 +118,7 @@ private:
     // to the list, and codes that name no operator.
     void CheckExceptionEntries() {
         const ExceptionList& list = tables_.Exceptions(range_);
-        const std::vector<LoadRecord::EntryAt>& entryAt = record_.entryAt[IndexOf(range_)];
+        const std::vector<LoadRecord::EntryAt>& entryAt = record_.entryAt[OrdinalOf(range_)];
         std::vector<ItemPosition> firstWithNumber(kBlocksPerRange);
         std::size_t flat = 0;
         for (std::size_t bucket = 0; bucket < list.size(); ++bucket) {

@@ -2,9 +2,9 @@
 // without entries and entries that no search reaches, and missing sections that change answers.
 #pragma once
 
-#include "diagnostic.h"
-#include "load_checker.h"
-#include "lookup_tables.h"
+#include "cli/diagnostic.h"
+#include "cli/load_checker.h"
+#include "lookup/lookup_tables.h"
 
 namespace milden::cli {
 

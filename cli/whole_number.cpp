@@ -1,9 +1,9 @@
-#include "whole_number.h"
+#include "cli/whole_number.h"
 
 #include <algorithm>
 #include <iterator>
 
-#include "format.h"
+#include "lookup/format.h"
 
 namespace milden::cli {
 namespace {
@@ -18,7 +18,7 @@ constexpr std::size_t kMaxDigitsAfterRange = 8;
 
 std::optional<RangeIndex> RangeFromName(std::string_view name) {
     for (const RangeFormat& format : kRangeFormats) {
-        if (name == format.digits) return static_cast<RangeIndex>(IndexOf(format.range));
+        if (name == format.digits) return static_cast<RangeIndex>(OrdinalOf(format.range));
     }
     return std::nullopt;
 }

@@ -1,7 +1,7 @@
-#include "whole_number_boxes.h"
+#include "cli/whole_number_boxes.h"
 
-#include "block_answers.h"
-#include "utf8.h"
+#include "cli/block_answers.h"
+#include "lookup/utf8.h"
 
 namespace milden::cli {
 

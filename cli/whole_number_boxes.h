@@ -7,9 +7,9 @@
 #include <unordered_map>
 #include <vector>
 
-#include "answer_printer.h"
-#include "lookup_session.h"
-#include "whole_number.h"
+#include "cli/answer_printer.h"
+#include "engine/lookup_session.h"
+#include "cli/whole_number.h"
 
 namespace milden::cli {
 

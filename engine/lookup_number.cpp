@@ -1,6 +1,6 @@
-#include "lookup_number.h"
+#include "engine/lookup_number.h"
 
-#include "decimal_number.h"
+#include "lookup/decimal_number.h"
 
 namespace milden {
 namespace {

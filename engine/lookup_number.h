@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
-#include "lookup_tables.h"
-#include "toolkit_services.h"
+#include "lookup/lookup_tables.h"
+#include "engine/toolkit_services.h"
 
 namespace milden {
 

@@ -1,7 +1,7 @@
-#include "lookup_session.h"
+#include "engine/lookup_session.h"
 
-#include "lookup_number.h"
-#include "text.h"
+#include "engine/lookup_number.h"
+#include "lookup/text.h"
 
 namespace milden {
 

@@ -5,9 +5,9 @@
 #include <string>
 #include <string_view>
 
-#include "load_observer.h"
-#include "lookup_tables.h"
-#include "toolkit_services.h"
+#include "lookup/load_observer.h"
+#include "lookup/lookup_tables.h"
+#include "engine/toolkit_services.h"
 
 namespace milden {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "format.h"  // kApplicationTitle: the title of a box given none of its own
+#include "lookup/format.h"  // kApplicationTitle: the title of a box given none of its own
 
 namespace milden {
 
@@ -34,7 +34,7 @@ public:
 class FixedRangeOptions : public RangeOptions {
 public:
     explicit FixedRangeOptions(Range range) : range_(range) {}
-    bool IsSelected(int index) const override { return index >= 0 && static_cast<std::size_t>(index) == IndexOf(range_); }
+    bool IsSelected(int index) const override { return index >= 0 && static_cast<std::size_t>(index) == OrdinalOf(range_); }
 
 private:
     Range range_;

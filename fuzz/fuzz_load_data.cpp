@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "invariants.h"
-#include "lookup_tables.h"
+#include "fuzz/invariants.h"
+#include "lookup/lookup_tables.h"
 
 namespace {
 
@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     milden::LookupTables tables;
     milden::LoadDataBytes(tables, bytes);
-    Require(milden::fuzz::CheckLoadedTables(tables, bytes));
+    Require(milden::fuzz::CheckLoadInvariants(tables, bytes));
 
     milden::LookupTables observed;
     milden::fuzz::EventChecker checker(bytes);

@@ -6,10 +6,10 @@
 #include <optional>
 #include <string>
 
-#include "lookup_number.h"
-#include "lookup_tables.h"
-#include "recording_services.h"
-#include "sample_data.h"
+#include "engine/lookup_number.h"
+#include "lookup/lookup_tables.h"
+#include "tests/support/recording_services.h"
+#include "fuzz/lookup_fuzz_data.h"
 
 namespace {
 
@@ -22,7 +22,7 @@ void Require(bool ok, const char* what) {
 const milden::LookupTables& Tables() {
     static const milden::LookupTables tables = [] {
         milden::LookupTables t;
-        milden::LoadDataBytes(t, milden::fuzz::SampleDataFile());
+        milden::LoadDataBytes(t, milden::fuzz::LookupFuzzDataFile());
         return t;
     }();
     return tables;
@@ -35,13 +35,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int selected = static_cast<int>(data[0] % 4) - 1;  // -1: nothing selected
     std::u16string text;
     for (std::size_t i = 1; i + 1 < size; i += 2) text.push_back(static_cast<char16_t>(data[i] | (data[i + 1] << 8)));
-    milden::testing::RecordingBoxes boxes;
-    const milden::testing::RecordingOptions options(selected);
+    milden::test_support::RecordingBoxes boxes;
+    const milden::test_support::RecordingOptions options(selected);
     milden::LookupNumber(text, Tables(), options, boxes);
     for (const int read : options.reads) Require(read >= 0 && read <= 2, "option index out of range");
     Require(boxes.shown.size() <= 1, "more than one box");
     Require(boxes.shown.empty() == text.empty(), "a non-empty text must give exactly one box");
-    for (const milden::testing::ShownBox& box : boxes.shown) {
+    for (const milden::test_support::ShownBox& box : boxes.shown) {
         const int style = static_cast<int>(box.style);
         Require(style == 0 || style == 48 || style == 64, "style other than 0, 48, 64");
         Require(!box.prompt.empty(), "empty prompt");

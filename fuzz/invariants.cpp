@@ -1,9 +1,9 @@
-#include "invariants.h"
+#include "fuzz/invariants.h"
 
 #include <cstddef>
 
-#include "cp932.h"
-#include "text.h"
+#include "lookup/cp932.h"
+#include "lookup/text.h"
 
 namespace milden::fuzz {
 namespace {
@@ -63,7 +63,7 @@ std::string CheckFlag(bool flag, std::string_view bytes, std::string_view key) {
 
 }  // namespace
 
-std::string CheckLoadedTables(const LookupTables& t, std::string_view bytes) {
+std::string CheckLoadInvariants(const LookupTables& t, std::string_view bytes) {
     for (const RangeFormat& f : kRangeFormats) {
         const std::string range(f.digits);
         for (const std::string& problem : {
@@ -105,7 +105,7 @@ void EventChecker::OnLoadEvent(const LoadEvent& e) {
         return;
     }
     if (e.section == nullptr) return;
-    const std::size_t range = IndexOf(e.section->range);
+    const std::size_t range = OrdinalOf(e.section->range);
     const Place place{range, e.place[0], e.place[1], e.place[2]};
     switch (e.kind) {
     case LoadEventKind::CellStored: cells_[place] = e.value; break;
@@ -123,7 +123,7 @@ std::string EventChecker::Check(const LookupTables& t) const {
         return it == events.end() ? std::u16string() : it->second;
     };
     for (const Range r : kAllRanges) {
-        const std::size_t ri = IndexOf(r);
+        const std::size_t ri = OrdinalOf(r);
         const PrefixTable& table = t.Prefixes(r);
         for (int i = 0; i <= table.LastIndex(); ++i)
             for (int row = 0; row < kRowsPerBlock; ++row)

@@ -8,14 +8,14 @@
 #include <tuple>
 #include <vector>
 
-#include "load_observer.h"
-#include "lookup_tables.h"
+#include "lookup/load_observer.h"
+#include "lookup/lookup_tables.h"
 
 namespace milden::fuzz {
 
 // Empty when every table and list respects its bounds and every loaded flag belongs to a section
 // key that occurs in bytes (the file); otherwise a description of the first violation.
-std::string CheckLoadedTables(const LookupTables& tables, std::string_view bytes);
+std::string CheckLoadInvariants(const LookupTables& tables, std::string_view bytes);
 
 // Empty when the released lists are all empty (ReleaseLoadedLists leaves only unflagged lists,
 // and lists without a flag were never written).

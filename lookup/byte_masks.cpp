@@ -1,4 +1,4 @@
-#include "byte_masks.h"
+#include "lookup/byte_masks.h"
 
 #if defined(__SSE2__)
 #include <emmintrin.h>

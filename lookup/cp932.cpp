@@ -1,4 +1,4 @@
-#include "cp932.h"
+#include "lookup/cp932.h"
 
 #include <array>
 #include <bit>

@@ -6,9 +6,9 @@
 #include <system_error>
 #include <utility>
 
-#include "data_item_reader.h"
-#include "lookup_tables.h"
-#include "section_readers.h"
+#include "lookup/data_item_reader.h"
+#include "lookup/lookup_tables.h"
+#include "lookup/section_readers.h"
 
 namespace milden {
 namespace {

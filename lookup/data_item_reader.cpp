@@ -1,4 +1,4 @@
-#include "data_item_reader.h"
+#include "lookup/data_item_reader.h"
 
 #include <unistd.h>
 
@@ -6,9 +6,9 @@
 #include <cerrno>
 #include <cstring>
 
-#include "cp932.h"
-#include "format.h"
-#include "text.h"
+#include "lookup/cp932.h"
+#include "lookup/format.h"
+#include "lookup/text.h"
 
 namespace milden {
 namespace {
@@ -92,7 +92,7 @@ ItemPosition DataItemReader::PositionOf(std::size_t offset) {
 
 DataItem DataItemReader::NextItemAcrossBlocks() {
     const std::size_t end = NextDelimiter(pos_);
-    if (end + 1 >= bytes_.size() || IsItemBlank(bytes_[end - 1])) return NextItemAnyCase();
+    if (end + 1 >= bytes_.size() || IsItemBlank(bytes_[end - 1])) return NextItemGeneral();
     DataItem item;
     item.text = bytes_.substr(pos_, end - pos_);
     item.firstSemicolon = FindFirst(item.text, ';');
@@ -126,7 +126,7 @@ bool DataItemReader::FindExtent(Extent& extent) {
     return whole(extent.delimiter);
 }
 
-DataItem DataItemReader::NextItemAnyCase() {
+DataItem DataItemReader::NextItemGeneral() {
     // Each read either brings more bytes or finds the end, after which every extent is whole.
     Extent extent{};
     while (!FindExtent(extent)) ReadMore();

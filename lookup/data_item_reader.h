@@ -10,8 +10,8 @@
 #include <string>
 #include <string_view>
 
-#include "byte_masks.h"
-#include "load_observer.h"
+#include "lookup/byte_masks.h"
+#include "lookup/load_observer.h"
 
 namespace milden {
 
@@ -92,7 +92,7 @@ public:
                 }
             }
         }
-        return NextItemAnyCase();
+        return NextItemGeneral();
     }
 
     LoadObserver* observer() const { return observer_; }
@@ -112,7 +112,7 @@ private:
         std::size_t delimiter;  // the delimiter, or the end of the bytes
         bool quoted;
     };
-    DataItem NextItemAnyCase();
+    DataItem NextItemGeneral();
     // An unquoted item that starts at once but runs on past its block.
     DataItem NextItemAcrossBlocks();
     // The item at pos_, or nothing while it may run on into bytes not read yet.

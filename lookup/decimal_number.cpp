@@ -1,11 +1,11 @@
-#include "decimal_number.h"
+#include "lookup/decimal_number.h"
 
 #include <clocale>
 #include <cstdlib>
 #include <locale.h>
 #include <string>
 
-#include "text.h"
+#include "lookup/text.h"
 
 namespace milden {
 namespace {

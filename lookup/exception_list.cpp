@@ -1,13 +1,13 @@
-#include "exception_list.h"
+#include "lookup/exception_list.h"
 
 #include <algorithm>
 #include <iterator>
 
-#include "cp932.h"
-#include "data_item_reader.h"
-#include "lookup_tables.h"
-#include "section_readers.h"
-#include "text.h"
+#include "lookup/cp932.h"
+#include "lookup/data_item_reader.h"
+#include "lookup/lookup_tables.h"
+#include "lookup/section_readers.h"
+#include "lookup/text.h"
 
 namespace milden {
 namespace {

@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "format.h"
-#include "text_arena.h"
+#include "lookup/format.h"
+#include "lookup/text_arena.h"
 
 namespace milden {
 

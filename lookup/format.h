@@ -16,7 +16,7 @@ enum class Range : std::uint8_t { k090, k080, kPhs };
 
 inline constexpr std::array<Range, 3> kAllRanges{Range::k090, Range::k080, Range::kPhs};
 
-constexpr std::size_t IndexOf(Range range) { return static_cast<std::size_t>(range); }
+constexpr std::size_t OrdinalOf(Range range) { return static_cast<std::size_t>(range); }
 
 // The three kinds of section each range has.
 enum class SectionKind : std::uint8_t { PrefixTable, ExceptionList, OperatorList };
@@ -44,7 +44,7 @@ inline constexpr std::array<RangeFormat, 3> kRangeFormats{{
      u"070-", u"-****のPHSのキャリアは", 2},
 }};
 
-constexpr const RangeFormat& FormatOf(Range range) { return kRangeFormats[IndexOf(range)]; }
+constexpr const RangeFormat& FormatOf(Range range) { return kRangeFormats[OrdinalOf(range)]; }
 
 // A block of a prefix table has ten rows (second digit) of ten cells (third digit).
 inline constexpr int kRowsPerBlock = 10;

@@ -1,4 +1,4 @@
-#include "load_observer.h"
+#include "lookup/load_observer.h"
 
 #include <iterator>
 

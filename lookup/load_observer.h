@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "format.h"
+#include "lookup/format.h"
 
 namespace milden {
 

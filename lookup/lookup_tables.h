@@ -9,11 +9,11 @@
 #include <string>
 #include <string_view>
 
-#include "exception_list.h"
-#include "format.h"
-#include "load_observer.h"
-#include "operator_list.h"
-#include "prefix_table.h"
+#include "lookup/exception_list.h"
+#include "lookup/format.h"
+#include "lookup/load_observer.h"
+#include "lookup/operator_list.h"
+#include "lookup/prefix_table.h"
 
 namespace milden {
 

@@ -1,11 +1,11 @@
-#include "operator_list.h"
+#include "lookup/operator_list.h"
 
-#include "cp932.h"
-#include "data_item_reader.h"
-#include "lookup_tables.h"
-#include "saturating.h"
-#include "section_readers.h"
-#include "text.h"
+#include "lookup/cp932.h"
+#include "lookup/data_item_reader.h"
+#include "lookup/lookup_tables.h"
+#include "lookup/saturating.h"
+#include "lookup/section_readers.h"
+#include "lookup/text.h"
 
 namespace milden {
 namespace {

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "format.h"
-#include "text_arena.h"
+#include "lookup/format.h"
+#include "lookup/text_arena.h"
 
 namespace milden {
 

@@ -1,15 +1,15 @@
-#include "prefix_table.h"
+#include "lookup/prefix_table.h"
 
 #include <cmath>
 #include <limits>
 
-#include "cp932.h"
-#include "data_item_reader.h"
-#include "decimal_number.h"
-#include "lookup_tables.h"
-#include "saturating.h"
-#include "section_readers.h"
-#include "text.h"
+#include "lookup/cp932.h"
+#include "lookup/data_item_reader.h"
+#include "lookup/decimal_number.h"
+#include "lookup/lookup_tables.h"
+#include "lookup/saturating.h"
+#include "lookup/section_readers.h"
+#include "lookup/text.h"
 
 namespace milden {
 namespace {

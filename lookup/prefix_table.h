@@ -4,8 +4,8 @@
 #include <array>
 #include <string_view>
 
-#include "format.h"
-#include "text_arena.h"
+#include "lookup/format.h"
+#include "lookup/text_arena.h"
 
 namespace milden {
 

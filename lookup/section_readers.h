@@ -5,13 +5,13 @@
 #include <array>
 #include <string_view>
 
-#include "data_item_reader.h"
-#include "exception_list.h"
-#include "format.h"
-#include "load_observer.h"
-#include "operator_list.h"
-#include "prefix_table.h"
-#include "text.h"
+#include "lookup/data_item_reader.h"
+#include "lookup/exception_list.h"
+#include "lookup/format.h"
+#include "lookup/load_observer.h"
+#include "lookup/operator_list.h"
+#include "lookup/prefix_table.h"
+#include "lookup/text.h"
 
 namespace milden {
 

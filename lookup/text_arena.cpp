@@ -1,4 +1,4 @@
-#include "text_arena.h"
+#include "lookup/text_arena.h"
 
 #include <algorithm>
 

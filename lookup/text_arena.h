@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "cp932.h"
+#include "lookup/cp932.h"
 
 namespace milden {
 

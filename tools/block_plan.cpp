@@ -1,9 +1,9 @@
-#include "block_plan.h"
+#include "tools/block_plan.h"
 
 #include <algorithm>
 #include <stdexcept>
 
-#include "operator_names.h"
+#include "tools/operator_names.h"
 
 namespace milden::datagen {
 namespace {

@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
-#include "carrier_source.h"
-#include "format.h"
+#include "tools/carrier_source.h"
+#include "lookup/format.h"
 
 namespace milden::datagen {
 

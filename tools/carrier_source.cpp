@@ -1,4 +1,4 @@
-#include "carrier_source.h"
+#include "tools/carrier_source.h"
 
 #include <bson/bson.h>
 

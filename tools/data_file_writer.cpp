@@ -1,8 +1,8 @@
-#include "data_file_writer.h"
+#include "tools/data_file_writer.h"
 
 #include <stdexcept>
 
-#include "operator_names.h"
+#include "tools/operator_names.h"
 
 namespace milden::datagen {
 namespace {

@@ -6,9 +6,9 @@
 #include <string_view>
 #include <vector>
 
-#include "block_plan.h"
-#include "cp932.h"
-#include "carrier_source.h"
+#include "tools/block_plan.h"
+#include "lookup/cp932.h"
+#include "tools/carrier_source.h"
 
 namespace milden::datagen {
 
@@ -21,7 +21,5 @@ struct SourceNotes {
 // The whole file as UTF-8 with CR LF line ends: header comments, then for each range its operator
 // list, prefix table and exception list. The same input always gives the same text.
 std::string DataFileText(const std::vector<RangePlan>& plans, const SourcePackage& package, const SourceNotes& notes);
-
-using milden::EncodeCp932;
 
 }  // namespace milden::datagen

@@ -1,4 +1,4 @@
-#include "make_data.h"
+#include "tools/make_data.h"
 
 namespace milden::datagen {
 

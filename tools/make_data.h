@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "block_plan.h"
-#include "carrier_source.h"
-#include "data_file_writer.h"
+#include "tools/block_plan.h"
+#include "tools/carrier_source.h"
+#include "tools/data_file_writer.h"
 
 namespace milden::datagen {
 

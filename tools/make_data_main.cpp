@@ -4,7 +4,7 @@
 #include <iostream>
 #include <stdexcept>
 
-#include "make_data.h"
+#include "tools/make_data.h"
 
 namespace {
 

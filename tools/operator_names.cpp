@@ -1,11 +1,11 @@
-#include "operator_names.h"
+#include "tools/operator_names.h"
 
 #include <array>
 #include <stdexcept>
 #include <string>
 
-#include "format.h"
-#include "utf8.h"
+#include "lookup/format.h"
+#include "lookup/utf8.h"
 
 namespace milden::datagen {
 

@@ -1,4 +1,4 @@
-#include "centring.h"
+#include "ui/centring.h"
 
 #include <QEvent>
 #include <QGuiApplication>

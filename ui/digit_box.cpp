@@ -1,4 +1,4 @@
-#include "digit_box.h"
+#include "ui/digit_box.h"
 
 #include <QInputMethodEvent>
 #include <QKeyEvent>

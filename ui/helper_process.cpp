@@ -1,4 +1,4 @@
-#include "helper_process.h"
+#include "ui/helper_process.h"
 
 #include <QSocketNotifier>
 #include <cerrno>

@@ -1,4 +1,4 @@
-#include "helper_process_browser.h"
+#include "ui/helper_process_browser.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -4,8 +4,8 @@
 #include <QString>
 #include <memory>
 
-#include "browser_object.h"
-#include "helper_process.h"
+#include "ui/browser_object.h"
+#include "ui/helper_process.h"
 
 namespace milden {
 

@@ -1,4 +1,4 @@
-#include "helpfrm.h"
+#include "ui/helpfrm.h"
 
 #include <QKeyEvent>
 #include <QPalette>
@@ -6,13 +6,13 @@
 #include <QPushButton>
 #include <cstdlib>
 
-#include "centring.h"
-#include "clickable_label.h"
-#include "link_procedure.h"
-#include "tolvaform.h"
-#include "twips.h"
-#include "web_addresses.h"
-#include "window_fonts.h"
+#include "ui/centring.h"
+#include "ui/clickable_label.h"
+#include "ui/link_procedure.h"
+#include "ui/tolvaform.h"
+#include "ui/twips.h"
+#include "ui/web_addresses.h"
+#include "ui/window_fonts.h"
 
 namespace milden {
 namespace {

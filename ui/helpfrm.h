@@ -7,7 +7,7 @@
 #include <array>
 #include <memory>
 
-#include "toolkit.h"
+#include "ui/toolkit.h"
 
 class QPushButton;
 

@@ -1,4 +1,4 @@
-#include "link_procedure.h"
+#include "ui/link_procedure.h"
 
 namespace milden {
 

@@ -5,7 +5,7 @@
 #include <functional>
 #include <memory>
 
-#include "browser_object.h"
+#include "ui/browser_object.h"
 
 namespace milden {
 

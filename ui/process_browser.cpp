@@ -1,8 +1,8 @@
-#include "process_browser.h"
+#include "ui/process_browser.h"
 
 #include <QCoreApplication>
 
-#include "helper_process_browser.h"
+#include "ui/helper_process_browser.h"
 
 namespace milden {
 namespace {

@@ -3,7 +3,7 @@
 
 #include <memory>
 
-#include "browser_object.h"
+#include "ui/browser_object.h"
 
 namespace milden {
 

@@ -1,4 +1,4 @@
-#include "radio_range_options.h"
+#include "ui/radio_range_options.h"
 
 #include <QRadioButton>
 

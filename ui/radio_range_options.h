@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "toolkit_services.h"
+#include "engine/toolkit_services.h"
 
 class QRadioButton;
 

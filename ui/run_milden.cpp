@@ -1,12 +1,12 @@
-#include "run_milden.h"
+#include "ui/run_milden.h"
 
 #include <QApplication>
 
-#include "format.h"
-#include "process_browser.h"
-#include "qt_message_box_service.h"
-#include "qt_translations.h"
-#include "tolvaform.h"
+#include "lookup/format.h"
+#include "ui/process_browser.h"
+#include "ui/qt_message_box_service.h"
+#include "ui/qt_translations.h"
+#include "ui/tolvaform.h"
 
 namespace milden {
 

@@ -1,4 +1,4 @@
-#include "tolvaform.h"
+#include "ui/tolvaform.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -9,16 +9,16 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "centring.h"
-#include "clickable_label.h"
-#include "digit_box.h"
-#include "helpfrm.h"
-#include "link_procedure.h"
-#include "option_button.h"
-#include "twips.h"
+#include "ui/centring.h"
+#include "ui/clickable_label.h"
+#include "ui/digit_box.h"
+#include "ui/helpfrm.h"
+#include "ui/link_procedure.h"
+#include "ui/option_button.h"
+#include "ui/twips.h"
 #include "version.h"
-#include "web_addresses.h"
-#include "window_fonts.h"
+#include "ui/web_addresses.h"
+#include "ui/window_fonts.h"
 
 // Qt resources of a static library are registered by hand; the macro cannot stand in a namespace.
 static void InitMildenResources() { Q_INIT_RESOURCE(milden); }

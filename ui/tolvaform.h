@@ -7,9 +7,9 @@
 #include <array>
 #include <memory>
 
-#include "lookup_session.h"
-#include "radio_range_options.h"
-#include "toolkit.h"
+#include "engine/lookup_session.h"
+#include "ui/radio_range_options.h"
+#include "ui/toolkit.h"
 
 class QAction;
 class QLabel;

@@ -1,6 +1,6 @@
-#include "toolkit.h"
+#include "ui/toolkit.h"
 
-#include "qt_message_box_service.h"
+#include "ui/qt_message_box_service.h"
 
 namespace milden {
 namespace {

@@ -3,8 +3,8 @@
 // blocks and every box and browser can be checked.
 #pragma once
 
-#include "browser_object.h"
-#include "toolkit_services.h"
+#include "ui/browser_object.h"
+#include "engine/toolkit_services.h"
 
 namespace milden {
 

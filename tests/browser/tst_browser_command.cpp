@@ -1,7 +1,7 @@
 // The helper's command protocol: what is obeyed, and that everything else is ignored.
 #include <QTest>
 
-#include "browser_command.h"
+#include "browser/browser_command.h"
 
 using milden::BrowserCommand;
 using milden::ParseBrowserCommand;

@@ -11,8 +11,8 @@
 
 #include <vector>
 
-#include "helper_process_browser.h"
-#include "process_browser.h"
+#include "ui/helper_process_browser.h"
+#include "ui/process_browser.h"
 
 using milden::HelperProcessBrowser;
 

@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "command_line.h"
-#include "line_reader.h"
-#include "temp_dir.h"
-#include "display_text.h"
-#include "whole_number.h"
+#include "cli/command_line.h"
+#include "cli/line_reader.h"
+#include "tests/support/temp_dir.h"
+#include "cli/display_text.h"
+#include "cli/whole_number.h"
 
 namespace milden::cli {
 namespace {
@@ -146,7 +146,7 @@ TEST(CommandLineTest, HelpAndVersionWinBeforeDoubleDash) {
 
 // Reads every line of bytes through a real file descriptor.
 std::vector<std::string> ReadLines(const std::string& bytes, std::size_t maxLine) {
-    const milden::testing::TempDir dir;
+    const milden::test_support::TempDir dir;
     const int fd = ::open(dir.Write("in", bytes).c_str(), O_RDONLY);
     LineReader reader(fd, maxLine);
     std::vector<std::string> lines;

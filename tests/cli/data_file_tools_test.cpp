@@ -7,10 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "run_program.h"
-#include "temp_dir.h"
+#include "tests/cli/run_program.h"
+#include "lookup/cp932.h"
+#include "tests/support/temp_dir.h"
 
-namespace milden::testing {
+namespace milden::test_support {
 namespace {
 
 const std::string kProgram = MILDEN_LOOKUP_PROGRAM;
@@ -36,7 +37,7 @@ ProgramRun RunWith(const std::vector<std::pair<std::string, std::string>>& files
                    const std::string& input = {}) {
     const TempDir dir;
     for (const auto& [name, text] : files) {
-        std::string bytes = ToCp932(text);
+        std::string bytes = EncodeCp932(text);
         for (std::size_t at; (at = bytes.find("\\x81")) != std::string::npos;) bytes.replace(at, 4, "\x81");
         dir.Write(name, bytes);
     }
@@ -236,4 +237,4 @@ TEST(Diff, UnreadableFileExitsWith2) {
 }
 
 }  // namespace
-}  // namespace milden::testing
+}  // namespace milden::test_support

@@ -8,11 +8,11 @@
 #include <fstream>
 #include <string>
 
-#include "cp932.h"
-#include "run_program.h"
-#include "temp_dir.h"
+#include "lookup/cp932.h"
+#include "tests/cli/run_program.h"
+#include "tests/support/temp_dir.h"
 
-namespace milden::testing {
+namespace milden::test_support {
 namespace {
 
 constexpr long kPeakLimitKilobytes = 512 * 1024;
@@ -71,4 +71,4 @@ TEST(HugeDataFile, WorstPatternsPastTheReadLimit) {
 }
 
 }  // namespace
-}  // namespace milden::testing
+}  // namespace milden::test_support

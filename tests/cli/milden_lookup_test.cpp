@@ -8,11 +8,12 @@
 #include <string>
 #include <vector>
 
-#include "run_program.h"
-#include "temp_dir.h"
+#include "tests/cli/run_program.h"
+#include "lookup/cp932.h"
+#include "tests/support/temp_dir.h"
 #include "version.h"
 
-namespace milden::testing {
+namespace milden::test_support {
 namespace {
 
 const std::string kProgram = MILDEN_LOOKUP_PROGRAM;
@@ -61,7 +62,7 @@ std::string UsageError(std::string_view message) {
 ProgramRun RunIn(std::optional<std::string_view> data, const std::vector<std::string>& args,
                  const std::string& input = {}) {
     const TempDir dir;
-    if (data) dir.Write("sorvane.dat", ToCp932(*data));
+    if (data) dir.Write("sorvane.dat", EncodeCp932(*data));
     return RunProgram(kProgram, args, input, dir.path());
 }
 
@@ -168,9 +169,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(MildenLookupData, NamedFileWinsOverTheCurrentDirectory) {
     const TempDir dir;
-    dir.Write("sorvane.dat", ToCp932(kData));
+    dir.Write("sorvane.dat", EncodeCp932(kData));
     const TempDir other;
-    const std::string named = other.Write("other.dat", ToCp932("keitai_tolvas{\r\n別会社;\r\n}\r\nkeitai_tolva_num{\r\nindex=1\r\n00;\r\n}\r\n"));
+    const std::string named = other.Write("other.dat", EncodeCp932("keitai_tolvas{\r\n別会社;\r\n}\r\nkeitai_tolva_num{\r\nindex=1\r\n00;\r\n}\r\n"));
     const ProgramRun run = RunProgram(kProgram, {"--data", named, "0901000"}, "", dir.path());
     EXPECT_EQ(run.out, Answer090("1000", "別会社"));
     EXPECT_EQ(run.exitCode, 0);
@@ -324,4 +325,4 @@ TEST(MildenLookupJsonEscaping, OperatorNamesWithCharactersJsonMustEscape) {
 }
 
 }  // namespace
-}  // namespace milden::testing
+}  // namespace milden::test_support

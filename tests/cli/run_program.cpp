@@ -1,4 +1,4 @@
-#include "run_program.h"
+#include "tests/cli/run_program.h"
 
 #include <fcntl.h>
 #include <sys/resource.h>
@@ -10,9 +10,9 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "temp_dir.h"
+#include "tests/support/temp_dir.h"
 
-namespace milden::testing {
+namespace milden::test_support {
 namespace {
 
 std::string ReadWhole(const std::filesystem::path& file) {
@@ -62,4 +62,4 @@ ProgramRun RunProgram(const std::string& program, const std::vector<std::string>
     return run;
 }
 
-}  // namespace milden::testing
+}  // namespace milden::test_support

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace milden::testing {
+namespace milden::test_support {
 
 struct ProgramRun {
     std::string out;   // standard output
@@ -19,4 +19,4 @@ struct ProgramRun {
 ProgramRun RunProgram(const std::string& program, const std::vector<std::string>& args, const std::string& input,
                       const std::filesystem::path& workingDirectory, const std::string& stdoutPath = {});
 
-}  // namespace milden::testing
+}  // namespace milden::test_support

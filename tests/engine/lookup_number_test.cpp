@@ -5,15 +5,15 @@
 #include <string>
 #include <vector>
 
-#include "lookup_number.h"
-#include "recording_services.h"
-#include "temp_dir.h"
+#include "engine/lookup_number.h"
+#include "tests/support/recording_services.h"
+#include "tests/support/temp_dir.h"
 
 namespace milden {
 namespace {
 
-using testing::RecordingBoxes;
-using SelectedOption = testing::RecordingOptions;
+using test_support::RecordingBoxes;
+using SelectedOption = test_support::RecordingOptions;
 
 constexpr std::u16string_view kWarning1 =
     u"数字以外の文字が入力されているか、\r全角数字が入力されています。\r"
@@ -25,7 +25,7 @@ constexpr std::u16string_view kWarning2 =
 
 // Operators in every range: group g, position p is named "<range>gp".
 const LookupTables& Tables() {
-    static const LookupTables t = testing::LoadFromFile(
+    static const LookupTables t = test_support::LoadFromFile(
         "keitai_tolvas{\r\nA00,A01;\r\nA10;\r\nA20,A21,A22,A23,A24,A25,A26;\r\nA30,A31,A32,A33,A34,A35,A36;\r\n"
         "A40;\r\nA50;\r\n;\r\n;\r\nA80,A81;\r\n}\r\n"
         "keitai_tolvas080{\r\nB00;\r\nB10;\r\nB20,B21;\r\n;\r\nB40;\r\nB50;\r\n;\r\n;\r\nB80,B81;\r\n}\r\n"
@@ -112,7 +112,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(LookupNumber, SignedTextLooksUpKeyWithLeadingZero) {
     // "+123" gives digits 0,1,2,3: cell (0,1,2) of a table whose cell there is the exception mark.
-    const LookupTables t = testing::LoadFromFile(
+    const LookupTables t = test_support::LoadFromFile(
         "keitai_tolvas{\r\nA00;\r\n;\r\n;\r\n;\r\n;\r\n;\r\n;\r\n;\r\nA80;\r\n}\r\n"
         "keitai_tolva_num{\r\nindex=0\r\n;\r\n#,#,40;\r\n}\r\nhash_keitai_tolva_num{\r\n0123,80\r\n}");
     RecordingBoxes boxes;
@@ -122,7 +122,7 @@ TEST(LookupNumber, SignedTextLooksUpKeyWithLeadingZero) {
 }
 
 TEST(LookupNumber, ExceptionMarkWithoutExceptionListIsOrdinaryCode) {
-    const LookupTables t = testing::LoadFromFile(
+    const LookupTables t = test_support::LoadFromFile(
         "keitai_tolvas{\r\n;\r\n;\r\n;\r\n;\r\nA40;\r\n}\r\nkeitai_tolva_num{\r\nindex=2\r\n40;\r\n}");
     RecordingBoxes boxes;
     LookupNumber(u"2000", t, SelectedOption(0), boxes);
@@ -159,7 +159,7 @@ TEST(LookupNumber, ReadsOptionsInOrderOnlyAsFarAsNeeded) {
 }
 
 TEST(LookupNumber, OperatorNameIsPassedOnAsPlainCharacters) {
-    const LookupTables t = testing::LoadFromFile(
+    const LookupTables t = test_support::LoadFromFile(
         "keitai_tolvas{\r\n<b>x</b>&amp;\r\n}\r\nkeitai_tolva_num{\r\nindex=0\r\n00;\r\n}");
     RecordingBoxes boxes;
     LookupNumber(u"0000", t, SelectedOption(0), boxes);

@@ -9,7 +9,7 @@
 #include <random>
 #include <string>
 
-#include "cp932.h"
+#include "lookup/cp932.h"
 
 namespace milden {
 namespace {

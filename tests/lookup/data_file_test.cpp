@@ -4,15 +4,16 @@
 
 #include <filesystem>
 
-#include "lookup_tables.h"
-#include "temp_dir.h"
+#include "lookup/lookup_tables.h"
+#include "lookup/cp932.h"
+#include "tests/support/temp_dir.h"
 
 namespace milden {
 namespace {
 
-using testing::LoadFromFile;
-using testing::TempDir;
-using testing::ToCp932;
+using test_support::LoadFromFile;
+using test_support::TempDir;
+
 
 int LoadedFlagCount(const LookupTables& t) {
     return t.ExceptionList090Loaded + t.ExceptionList080Loaded + t.ExceptionListPhsLoaded +
@@ -97,7 +98,7 @@ TEST(LoadDataFile, InvalidShiftJisNeverStopsTheLoad) {
 }
 
 TEST(LoadDataFile, LoadBytesAgreesWithLoadFile) {
-    const std::string bytes = ToCp932("keitai_tolvas{\r\n楽天;\r\n}\r\nkeitai_tolva_num{\r\nindex=0,21;\r\n}");
+    const std::string bytes = EncodeCp932("keitai_tolvas{\r\n楽天;\r\n}\r\nkeitai_tolva_num{\r\nindex=0,21;\r\n}");
     LookupTables fromBytes;
     LoadDataBytes(fromBytes, bytes);
     TempDir dir;

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "cp932.h"
-#include "data_item_reader.h"
+#include "lookup/cp932.h"
+#include "lookup/data_item_reader.h"
 
 namespace milden {
 namespace {

@@ -9,10 +9,10 @@
 #include <string>
 #include <string_view>
 
-#include "cp932.h"
-#include "lookup_tables.h"
-#include "reference_reader.h"
-#include "temp_dir.h"
+#include "lookup/cp932.h"
+#include "lookup/lookup_tables.h"
+#include "tests/lookup/reference_reader.h"
+#include "tests/support/temp_dir.h"
 
 namespace milden {
 namespace {
@@ -106,7 +106,7 @@ TEST(Differential, FileReadInBlocksLoadsAsTheSameBytesInMemory) {
         files.push_back(file);
     }
     files.push_back("keitai_tolvas{\r\n\"" + std::string(std::size_t{600} << 10, 'n') + ",x\";\r\nB;\r\n}");
-    testing::TempDir dir;
+    test_support::TempDir dir;
     for (const std::string& file : files) {
         LookupTables fromFile;
         EventText fileEvents;

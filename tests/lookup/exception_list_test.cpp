@@ -5,8 +5,8 @@
 #include <utility>
 #include <vector>
 
-#include "lookup_tables.h"
-#include "temp_dir.h"
+#include "lookup/lookup_tables.h"
+#include "tests/support/temp_dir.h"
 
 namespace milden {
 namespace {
@@ -23,7 +23,7 @@ Buckets BucketsOf(const ExceptionList& list) {
 }
 
 LookupTables Load090(const std::string& body) {
-    return testing::LoadFromFile("hash_keitai_tolva_num{\r\n" + body);
+    return test_support::LoadFromFile("hash_keitai_tolva_num{\r\n" + body);
 }
 
 struct BodyCase {
@@ -69,7 +69,7 @@ struct FindCase {
 class FindExceptionTest : public ::testing::TestWithParam<FindCase> {};
 
 TEST_P(FindExceptionTest, FirstMatchWins) {
-    static const LookupTables t = testing::LoadFromFile(
+    static const LookupTables t = test_support::LoadFromFile(
         "hash_keitai_tolva_num{\r\n1234,21\r\n1301,31\r\n1240,22\r\n1234,99\r\n0123,2536\r\n1250\r\n}\r\n"
         "hash_keitai_tolva_num080{\r\n5123,41\r\n}\r\nhash_phs_tolva_num{\r\n6000,11\r\n}");
     EXPECT_EQ(FindException(t, GetParam().rangeType, GetParam().key), GetParam().code);

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "cp932.h"
-#include "lookup_tables.h"
-#include "utf8.h"
+#include "lookup/cp932.h"
+#include "lookup/lookup_tables.h"
+#include "lookup/utf8.h"
 
 namespace milden {
 namespace {

@@ -7,7 +7,7 @@
 #include <new>
 #include <string>
 
-#include "lookup_tables.h"
+#include "lookup/lookup_tables.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "lookup_tables.h"
-#include "temp_dir.h"
+#include "lookup/lookup_tables.h"
+#include "tests/support/temp_dir.h"
 
 namespace milden {
 namespace {
@@ -31,7 +31,7 @@ struct BodyCase {
 class ReadOperatorListTest : public ::testing::TestWithParam<BodyCase> {};
 
 TEST_P(ReadOperatorListTest, BuildsGroups) {
-    const LookupTables t = testing::LoadFromFile(std::string("keitai_tolvas{\r\n") + GetParam().body);
+    const LookupTables t = test_support::LoadFromFile(std::string("keitai_tolvas{\r\n") + GetParam().body);
     EXPECT_EQ(GroupsOf(t.OperatorList090), GetParam().groups);
     EXPECT_TRUE(t.OperatorList090Loaded);
 }
@@ -56,7 +56,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(OperatorName, AnswersEveryMissWithEmptyString) {
-    const LookupTables t = testing::LoadFromFile(
+    const LookupTables t = test_support::LoadFromFile(
         "keitai_tolvas{\r\nA\r\n#skip\r\nB;\r\nD;\r\n}\r\nkeitai_tolvas080{\r\nE;\r\n}\r\nphs_tolvas{\r\nP;\r\n}");
     EXPECT_EQ(OperatorName090(t, 1, 0), u"D");
     EXPECT_EQ(OperatorName090(t, 0, 2), u"B");

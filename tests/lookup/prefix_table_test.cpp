@@ -3,13 +3,13 @@
 #include <ostream>
 #include <string>
 
-#include "lookup_tables.h"
-#include "temp_dir.h"
+#include "lookup/lookup_tables.h"
+#include "tests/support/temp_dir.h"
 
 namespace milden {
 namespace {
 
-using testing::LoadFromFile;
+using test_support::LoadFromFile;
 
 // A 090 prefix-table section with the given body lines.
 LookupTables Load090(const std::string& body) { return LoadFromFile("keitai_tolva_num{\r\n" + body + "}\r\n"); }

@@ -1,11 +1,11 @@
-#include "reference_reader.h"
+#include "tests/lookup/reference_reader.h"
 
 #include <cmath>
 #include <cstdint>
 #include <limits>
 
-#include "cp932.h"
-#include "decimal_number.h"
+#include "lookup/cp932.h"
+#include "lookup/decimal_number.h"
 
 namespace milden::reference {
 namespace {
@@ -143,7 +143,7 @@ void ReadExceptions(std::vector<std::pair<std::u16string, std::vector<std::pair<
 
 Tables Load(std::string_view bytes) {
     Tables t;
-    for (const Range r : kAllRanges) t.prefix[IndexOf(r)].resize(static_cast<std::size_t>(FormatOf(r).indexCount) * 100);
+    for (const Range r : kAllRanges) t.prefix[OrdinalOf(r)].resize(static_cast<std::size_t>(FormatOf(r).indexCount) * 100);
     static const std::vector<std::u16string> keys = [] {
         std::vector<std::u16string> decoded;
         for (const SectionKey& key : kSectionKeys) decoded.push_back(DecodeCp932(key.key));
@@ -155,7 +155,7 @@ Tables Load(std::string_view bytes) {
         const View item = items.Next();
         for (const SectionKey& key : kSectionKeys) {
             if (item != keys[static_cast<std::size_t>(&key - kSectionKeys.data())]) continue;
-            const std::size_t r = IndexOf(key.range);
+            const std::size_t r = OrdinalOf(key.range);
             switch (key.kind) {
             case SectionKind::PrefixTable: ReadPrefix(t.prefix[r], FormatOf(key.range).indexCount - 1, items); break;
             case SectionKind::ExceptionList: ReadExceptions(t.exceptions[r], items), t.exceptionsLoaded[r] = true; break;
@@ -179,7 +179,7 @@ void Append(std::string& out, std::u16string_view text) {
 std::string Dump(const Tables& t) {
     std::string out;
     for (const Range r : kAllRanges) {
-        const std::size_t i = IndexOf(r);
+        const std::size_t i = OrdinalOf(r);
         out += "\nprefix ";
         for (const std::u16string& cell : t.prefix[i]) Append(out, cell);
         out += "\noperators " + std::to_string(t.operatorsLoaded[i]);
@@ -200,7 +200,7 @@ std::string Dump(const Tables& t) {
 std::string Dump(const LookupTables& tables) {
     Tables t;
     for (const Range r : kAllRanges) {
-        const std::size_t i = IndexOf(r);
+        const std::size_t i = OrdinalOf(r);
         const PrefixTable& table = tables.Prefixes(r);
         for (int index = 0; index <= table.LastIndex(); ++index)
             for (int row = 0; row < 10; ++row)

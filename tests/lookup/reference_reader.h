@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "lookup_tables.h"
+#include "lookup/lookup_tables.h"
 
 namespace milden::reference {
 

@@ -7,9 +7,9 @@
 #include <string_view>
 #include <vector>
 
-#include "toolkit_services.h"
+#include "engine/toolkit_services.h"
 
-namespace milden::testing {
+namespace milden::test_support {
 
 struct ShownBox {
     std::u16string prompt;  // carriage returns kept as they were passed
@@ -50,4 +50,4 @@ private:
     int selected_;
 };
 
-}  // namespace milden::testing
+}  // namespace milden::test_support

@@ -1,13 +1,13 @@
-#include "temp_dir.h"
+#include "tests/support/temp_dir.h"
 
-#include "cp932.h"
+#include "lookup/cp932.h"
 
 #include <stdlib.h>
 
 #include <fstream>
 #include <stdexcept>
 
-namespace milden::testing {
+namespace milden::test_support {
 
 TempDir::TempDir() {
     std::string pattern = (std::filesystem::temp_directory_path() / "milden-test-XXXXXX").string();
@@ -27,13 +27,11 @@ std::string TempDir::Write(std::string_view name, std::string_view bytes) const 
     return file.string();
 }
 
-std::string ToCp932(std::string_view utf8) { return EncodeCp932(utf8); }
-
 LookupTables LoadFromFile(std::string_view utf8) {
     TempDir dir;
     LookupTables tables;
-    LoadDataFile(tables, dir.Write("sorvane.dat", ToCp932(utf8)));
+    LoadDataFile(tables, dir.Write("sorvane.dat", EncodeCp932(utf8)));
     return tables;
 }
 
-}  // namespace milden::testing
+}  // namespace milden::test_support

@@ -5,9 +5,9 @@
 #include <string>
 #include <string_view>
 
-#include "lookup_tables.h"
+#include "lookup/lookup_tables.h"
 
-namespace milden::testing {
+namespace milden::test_support {
 
 class TempDir {
 public:
@@ -24,10 +24,7 @@ private:
     std::filesystem::path path_;
 };
 
-// UTF-8 text encoded to code page 932 (for writing data files as the tool reads them).
-std::string ToCp932(std::string_view utf8);
-
 // Loads the bytes (UTF-8 text is encoded to code page 932 first) through a real file on disk.
 LookupTables LoadFromFile(std::string_view utf8);
 
-}  // namespace milden::testing
+}  // namespace milden::test_support

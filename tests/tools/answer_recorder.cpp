@@ -1,10 +1,10 @@
-#include "answer_recorder.h"
+#include "tests/tools/answer_recorder.h"
 
 #include <gtest/gtest.h>
 
-#include "lookup_number.h"
+#include "engine/lookup_number.h"
 
-namespace milden::testing {
+namespace milden::test_support {
 
 ShownBox AskLookup(const LookupTables& tables, int range, std::u16string digits) {
     RecordingBoxes boxes;
@@ -20,4 +20,4 @@ std::u16string NameText(const ShownBox& box) {
     return box.prompt.substr(lineBreak + 1, box.prompt.size() - lineBreak - 1 - end.size());
 }
 
-}  // namespace milden::testing
+}  // namespace milden::test_support

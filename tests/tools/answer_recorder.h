@@ -3,10 +3,10 @@
 
 #include <string>
 
-#include "lookup_tables.h"
-#include "recording_services.h"
+#include "lookup/lookup_tables.h"
+#include "tests/support/recording_services.h"
 
-namespace milden::testing {
+namespace milden::test_support {
 
 // range 0 is 090, 1 is 080, 2 is 070; digits are the four typed characters. Fails the test when
 // LookupNumber shows no box or more than one.
@@ -16,4 +16,4 @@ ShownBox AskLookup(const LookupTables& tables, int range, std::u16string digits)
 // box is not shaped like an answer.
 std::u16string NameText(const ShownBox& box);
 
-}  // namespace milden::testing
+}  // namespace milden::test_support

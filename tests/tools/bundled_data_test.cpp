@@ -9,11 +9,11 @@
 
 #include <bson/bson.h>
 
-#include "answer_recorder.h"
-#include "utf8.h"
-#include "carrier_source.h"
-#include "cp932.h"
-#include "make_data.h"
+#include "tests/tools/answer_recorder.h"
+#include "lookup/utf8.h"
+#include "tools/carrier_source.h"
+#include "lookup/cp932.h"
+#include "tools/make_data.h"
 
 namespace milden {
 namespace {
@@ -78,9 +78,9 @@ TEST(BundledData, EveryBlockOfEveryRangeAnswersTheSourceCarrier) {
         for (int n = 0; n < 10000; ++n) {
             const std::string digits = FourDigits(n);
             const std::string block = range.prefix + digits;
-            const testing::ShownBox box = testing::AskLookup(tables, range.option, Utf8ToUtf16(digits));
+            const test_support::ShownBox box = test_support::AskLookup(tables, range.option, Utf8ToUtf16(digits));
             const std::u16string header = Utf8ToUtf16(range.label + digits) + range.suffix + u"\r";
-            const std::string shown = Utf16ToUtf8(testing::NameText(box));
+            const std::string shown = Utf16ToUtf8(test_support::NameText(box));
 
             std::set<std::string> finer;  // holders of prefixes longer than the block
             for (auto it = prefixes.upper_bound(block); it != prefixes.end() && it->first.starts_with(block); ++it) {

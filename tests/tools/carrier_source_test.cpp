@@ -7,8 +7,8 @@
 #include <stdexcept>
 #include <string>
 
-#include "carrier_source.h"
-#include "temp_dir.h"
+#include "tools/carrier_source.h"
+#include "tests/support/temp_dir.h"
 
 namespace milden {
 namespace {
@@ -59,7 +59,7 @@ INSTANTIATE_TEST_SUITE_P(
                 })}));
 
 TEST(ReadSourcePackage, TakesNameVersionAndLicenceFromPackageJson) {
-    testing::TempDir dir;
+    test_support::TempDir dir;
     dir.Write("package.json", R"({"name": "some-data", "version": "4.5.6", "license": "MIT", "main": "x.js"})");
     const datagen::SourcePackage package = datagen::ReadSourcePackage(dir.path().string());
     EXPECT_EQ(package.name, "some-data");
@@ -68,13 +68,13 @@ TEST(ReadSourcePackage, TakesNameVersionAndLicenceFromPackageJson) {
 }
 
 TEST(ReadSourcePackage, RefusesAPackageJsonWithoutAVersionOrNotJson) {
-    testing::TempDir noVersion;
+    test_support::TempDir noVersion;
     noVersion.Write("package.json", R"({"name": "some-data", "license": "MIT"})");
     EXPECT_THROW(datagen::ReadSourcePackage(noVersion.path().string()), std::runtime_error);
-    testing::TempDir broken;
+    test_support::TempDir broken;
     broken.Write("package.json", "{name: ");
     EXPECT_THROW(datagen::ReadSourcePackage(broken.path().string()), std::runtime_error);
-    testing::TempDir missing;
+    test_support::TempDir missing;
     EXPECT_THROW(datagen::ReadSourcePackage(missing.path().string()), std::runtime_error);
 }
 

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "answer_recorder.h"
-#include "utf8.h"
-#include "make_data.h"
+#include "tests/tools/answer_recorder.h"
+#include "lookup/utf8.h"
+#include "tools/make_data.h"
 
 namespace milden {
 namespace {
@@ -38,7 +38,7 @@ TEST_P(GeneratedFileAnswers, AsTheSourceSays) {
     LookupTables tables;
     LoadDataBytes(tables, datagen::MakeDataFile(c.prefixes, kPackage).bytes);
     for (const Ask& ask : c.asks) {
-        EXPECT_EQ(Utf16ToUtf8(testing::NameText(testing::AskLookup(tables, ask.range, ask.digits))), ask.name)
+        EXPECT_EQ(Utf16ToUtf8(test_support::NameText(test_support::AskLookup(tables, ask.range, ask.digits))), ask.name)
             << "range " << ask.range << " digits " << Utf16ToUtf8(ask.digits);
     }
 }
@@ -143,11 +143,11 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(EncodeCp932, KeepsShiftJisTextThatEndsInABackslashByte) {
     // ソ is 0x83 0x5C in code page 932: its second byte is the backslash.
-    EXPECT_EQ(datagen::EncodeCp932("ソフトバンク"), "\x83\x5C\x83\x74\x83\x67\x83\x6F\x83\x93\x83\x4E");
+    EXPECT_EQ(EncodeCp932("ソフトバンク"), "\x83\x5C\x83\x74\x83\x67\x83\x6F\x83\x93\x83\x4E");
 }
 
 TEST(EncodeCp932, RefusesTextTheCodePageLacks) {
-    EXPECT_THROW(datagen::EncodeCp932("Ａ☃"), std::runtime_error);
+    EXPECT_THROW(EncodeCp932("Ａ☃"), std::runtime_error);
 }
 
 TEST(DataFileText, IsTheSameForTheSameInputHasOnlyCrLfLineEndsAndNamesWhatItCannotHold) {

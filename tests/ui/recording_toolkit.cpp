@@ -1,6 +1,6 @@
-#include "recording_toolkit.h"
+#include "tests/ui/recording_toolkit.h"
 
-namespace milden::testing {
+namespace milden::test_support {
 
 bool RecordingBrowser::Navigate(const QString& address) {
     if (failNavigate) return false;
@@ -23,4 +23,4 @@ std::unique_ptr<BrowserObject> RecordingBrowserFactory::Create() {
     return browser;
 }
 
-}  // namespace milden::testing
+}  // namespace milden::test_support

@@ -7,11 +7,11 @@
 #include <QStringList>
 #include <vector>
 
-#include "recording_services.h"
-#include "tolvaform.h"
-#include "toolkit.h"
+#include "tests/support/recording_services.h"
+#include "ui/tolvaform.h"
+#include "ui/toolkit.h"
 
-namespace milden::testing {
+namespace milden::test_support {
 
 // A recorded box's text for comparing with a window's Qt strings.
 inline QString Q(const std::u16string& text) { return QString::fromStdU16String(text); }
@@ -54,4 +54,4 @@ struct RecordingToolkit {
     RecordingBrowserFactory browsers;
 };
 
-}  // namespace milden::testing
+}  // namespace milden::test_support

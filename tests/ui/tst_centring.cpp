@@ -6,13 +6,13 @@
 #include <QWindow>
 #include <QtTest>
 
-#include "helpfrm.h"
-#include "recording_toolkit.h"
-#include "tolvaform.h"
-#include "window_test_support.h"
+#include "ui/helpfrm.h"
+#include "tests/ui/recording_toolkit.h"
+#include "ui/tolvaform.h"
+#include "tests/ui/window_test_support.h"
 
 using namespace milden;
-using namespace milden::testing;
+using namespace milden::test_support;
 
 namespace {
 

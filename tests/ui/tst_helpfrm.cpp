@@ -7,16 +7,16 @@
 #include <QtTest>
 #include <functional>
 
-#include "clickable_label.h"
-#include "digit_box.h"
-#include "helpfrm.h"
-#include "recording_toolkit.h"
-#include "tolvaform.h"
-#include "web_addresses.h"
-#include "window_test_support.h"
+#include "ui/clickable_label.h"
+#include "ui/digit_box.h"
+#include "ui/helpfrm.h"
+#include "tests/ui/recording_toolkit.h"
+#include "ui/tolvaform.h"
+#include "ui/web_addresses.h"
+#include "tests/ui/window_test_support.h"
 
 using namespace milden;
-using namespace milden::testing;
+using namespace milden::test_support;
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "qt_message_box_service.h"
+#include "ui/qt_message_box_service.h"
 
 using namespace milden;
 

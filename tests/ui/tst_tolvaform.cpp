@@ -9,17 +9,17 @@
 #include <QRadioButton>
 #include <QtTest>
 
-#include "digit_box.h"
-#include "clickable_label.h"
-#include "recording_toolkit.h"
-#include "sample_data.h"
-#include "qt_translations.h"
-#include "tolvaform.h"
+#include "ui/digit_box.h"
+#include "ui/clickable_label.h"
+#include "tests/ui/recording_toolkit.h"
+#include "tests/ui/window_sample_data.h"
+#include "ui/qt_translations.h"
+#include "ui/tolvaform.h"
 #include "version.h"
-#include "window_test_support.h"
+#include "tests/ui/window_test_support.h"
 
 using namespace milden;
-using namespace milden::testing;
+using namespace milden::test_support;
 
 Q_DECLARE_METATYPE(milden::BoxStyle)
 
@@ -239,7 +239,7 @@ void tst_Tolvaform::loadsTheDataFileOfTheCurrentDirectory() {
     QFETCH(bool, withFile);
     QFETCH(QString, answer);
     RecordingToolkit toolkit;
-    auto dir = withFile ? std::make_unique<CurrentDirectory>(kSampleData) : std::make_unique<CurrentDirectory>();
+    auto dir = withFile ? std::make_unique<CurrentDirectory>(kWindowSampleData) : std::make_unique<CurrentDirectory>();
     Tolvaform& form = tolvaform();
     form.Load();
     QCOMPARE(form.tables().OperatorList090Loaded, withFile);
@@ -253,7 +253,7 @@ void tst_Tolvaform::loadsTheDataFileOfTheCurrentDirectory() {
 
 void tst_Tolvaform::unloadReleasesTheLoadedLists() {
     RecordingToolkit toolkit;
-    CurrentDirectory dir(kSampleData);
+    CurrentDirectory dir(kWindowSampleData);
     Tolvaform& form = tolvaform();
     form.Load();
     QVERIFY(!form.tables().OperatorList090.empty());
@@ -303,7 +303,7 @@ void tst_Tolvaform::keyFilter() {
     QFETCH(QString, after);
     QFETCH(bool, searched);
     RecordingToolkit toolkit;
-    CurrentDirectory dir(kSampleData);
+    CurrentDirectory dir(kWindowSampleData);
     Tolvaform& form = tolvaform();
     form.Load();
     QVERIFY(QTest::qWaitForWindowActive(&form));
@@ -340,7 +340,7 @@ void tst_Tolvaform::inputMethodTextIsLimitedLikeKeys() {
 
 void tst_Tolvaform::pastedTextIsNotLimitedAndReachesTheLookup() {
     RecordingToolkit toolkit;
-    CurrentDirectory dir(kSampleData);
+    CurrentDirectory dir(kWindowSampleData);
     Tolvaform& form = tolvaform();
     form.Load();
     DigitBox* box = form.phone_text090(0);
@@ -401,7 +401,7 @@ void tst_Tolvaform::searchRequest() {
     QFETCH(QString, prompt);
     QFETCH(BoxStyle, style);
     RecordingToolkit toolkit;
-    CurrentDirectory dir(kSampleData);
+    CurrentDirectory dir(kWindowSampleData);
     Tolvaform& form = tolvaform();
     form.Load();
     form.tolvaselect(selected)->setChecked(true);

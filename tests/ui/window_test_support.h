@@ -9,10 +9,11 @@
 #include <QTest>
 #include <string_view>
 
-#include "temp_dir.h"
-#include "tolvaform.h"
+#include "lookup/cp932.h"
+#include "tests/support/temp_dir.h"
+#include "ui/tolvaform.h"
 
-namespace milden::testing {
+namespace milden::test_support {
 
 // Makes a temporary directory the current one for the object's lifetime, optionally holding a
 // sorvane.dat written from UTF-8 text in code page 932.
@@ -20,7 +21,7 @@ class CurrentDirectory {
 public:
     CurrentDirectory() : previous_(QDir::currentPath()) { QDir::setCurrent(QString::fromStdString(dir_.path().string())); }
     explicit CurrentDirectory(std::string_view dataFileUtf8) : CurrentDirectory() {
-        dir_.Write("sorvane.dat", ToCp932(dataFileUtf8));
+        dir_.Write("sorvane.dat", EncodeCp932(dataFileUtf8));
     }
     ~CurrentDirectory() { QDir::setCurrent(previous_); }
 
@@ -38,4 +39,4 @@ inline QStringList CloseAllWindows() {
     return left;
 }
 
-}  // namespace milden::testing
+}  // namespace milden::test_support

@@ -3,9 +3,9 @@
 //   080-5123 -> 080丁               070-0000 -> ＰＨＳ乙
 #pragma once
 
-namespace milden::testing {
+namespace milden::test_support {
 
-inline constexpr const char* kSampleData =
+inline constexpr const char* kWindowSampleData =
     "keitai_tolvas{\r\n甲通信;\r\n乙モバイル;\r\n丙テレコム,丁ネット;\r\n}\r\n"
     "keitai_tolvas080{\r\n080甲;\r\n080乙;\r\n080丙,080丁;\r\n}\r\n"
     "phs_tolvas{\r\nＰＨＳ甲;\r\nＰＨＳ乙;\r\n}\r\n"
@@ -14,4 +14,4 @@ inline constexpr const char* kSampleData =
     "keitai_tolva_num080{\r\nindex=5\r\n#;\r\n#,#,21;\r\n}\r\n"
     "phs_tolva_num{\r\nindex=0\r\n10;\r\n}\r\n";
 
-}  // namespace milden::testing
+}  // namespace milden::test_support

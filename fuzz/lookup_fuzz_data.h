@@ -6,6 +6,6 @@
 
 namespace milden::fuzz {
 
-std::string SampleDataFile();
+std::string LookupFuzzDataFile();
 
 }  // namespace milden::fuzz

@@ -1,4 +1,4 @@
-#include "sample_data.h"
+#include "fuzz/lookup_fuzz_data.h"
 
 #include <fstream>
 #include <iterator>
@@ -19,7 +19,7 @@ constexpr const char* kSpecialCodes =
 
 }  // namespace
 
-std::string SampleDataFile() {
+std::string LookupFuzzDataFile() {
     std::string bytes;
 #ifdef MILDEN_BUNDLED_DATA_FILE
     std::ifstream in(MILDEN_BUNDLED_DATA_FILE, std::ios::binary);
