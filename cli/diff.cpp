@@ -14,7 +14,7 @@ namespace {
 
 // "080-5123"
 std::string BlockName(Range range, std::size_t block) {
-    return std::string(FormatOf(range).digits) + "-" + Utf16ToUtf8(FourDigits(block));
+    return std::string(FormatOf(range).digits) + "-" + FourDigits(block);
 }
 
 // An answer on a line of the text diff; "" for an empty name, which would otherwise vanish.

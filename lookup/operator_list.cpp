@@ -52,7 +52,7 @@ SectionEnd ReadOperatorListSection(OperatorList& list, DataItemReader& reader) {
     while (!reader.AtEnd()) {
         const DataItem item = reader.NextItem();
         const std::string_view raw = item.text;
-        if (raw == "}") {
+        if (raw == kSectionEnd) {
             if (report.on()) report(item, LoadEventKind::SectionClosed);
             end = SectionEnd::Closed;
             break;
