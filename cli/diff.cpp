@@ -53,9 +53,9 @@ void AppendDiff(const std::vector<ChangedRun>& runs, bool json, StandardOutput& 
         const std::string last = BlockName(run.range, run.last);
         if (json) {
             text += "{\"first\":\"" + first + "\",\"last\":\"" + last + "\",\"old\":";
-            AppendJsonString(text, Utf16ToUtf8(run.before));
+            AppendJsonString(text, run.before);
             text += ",\"new\":";
-            AppendJsonString(text, Utf16ToUtf8(run.after));
+            AppendJsonString(text, run.after);
             text += "}\n";
         } else {
             text += run.first == run.last ? first : first + ".." + last;
