@@ -141,15 +141,6 @@ INSTANTIATE_TEST_SUITE_P(
                                   {{"9012", "KDDI"}, {"9012345", "Mystery Mobile"}}, "Mystery Mobile"},
                       FailureCase{"a prefix longer than any number", {{"90123456789", "KDDI"}}, "longer than a number"}));
 
-TEST(EncodeCp932, KeepsShiftJisTextThatEndsInABackslashByte) {
-    // ソ is 0x83 0x5C in code page 932: its second byte is the backslash.
-    EXPECT_EQ(EncodeCp932("ソフトバンク"), "\x83\x5C\x83\x74\x83\x67\x83\x6F\x83\x93\x83\x4E");
-}
-
-TEST(EncodeCp932, RefusesTextTheCodePageLacks) {
-    EXPECT_THROW(EncodeCp932("Ａ☃"), std::runtime_error);
-}
-
 TEST(DataFileText, IsTheSameForTheSameInputHasOnlyCrLfLineEndsAndNamesWhatItCannotHold) {
     const CarrierPrefixes prefixes{{"901", "KDDI"}, {"9012345", "Softbank"}, {"60100", "Softbank"}};
     const std::string first = datagen::MakeDataFile(prefixes, kPackage).bytes;
