@@ -62,7 +62,6 @@ void ExceptionList::Release() {
 }
 
 std::u16string_view CleanExceptionLine(std::u16string_view item) { return CleanLine(item); }
-std::string_view CleanExceptionLine(std::string_view item) { return CleanLine(item); }
 
 SectionEnd ReadExceptionListSection(ExceptionList& list, DataItemReader& reader) {
     const SectionReport report(reader, list.range(), SectionKind::ExceptionList);

@@ -56,7 +56,6 @@ constexpr LoadEventReason ReasonOf(Outside where) {
 IndexLine ParseIndexLine(std::u16string_view item) { return ParseIndex(item); }
 IndexLine ParseIndexLine(std::string_view item) { return ParseIndex(item); }
 std::u16string_view CleanCellValue(std::u16string_view item) { return CleanCell(item); }
-std::string_view CleanCellValue(std::string_view item) { return CleanCell(item); }
 
 SectionEnd ReadPrefixTableSection(PrefixTable& table, DataItemReader& reader) {
     const SectionReport report(reader, table.range(), SectionKind::PrefixTable);

@@ -123,7 +123,7 @@ RangePlan PlanRange(const RangeFormat& range, const CarrierPrefixes& prefixes) {
 std::vector<std::string> PrefixesOutsideRanges(const CarrierPrefixes& prefixes) {
     std::vector<std::string> outside;
     for (const auto& [prefix, carrier] : prefixes) {
-        const bool covers = std::any_of(Ranges().begin(), Ranges().end(), [&](const RangeFormat& r) {
+        const bool covers = std::any_of(kRangeFormats.begin(), kRangeFormats.end(), [&](const RangeFormat& r) {
             const std::string source = SourcePrefix(r);
             return prefix.starts_with(source) || source.starts_with(prefix);
         });

@@ -89,14 +89,14 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(PlanRange, CountsBlocksPerHolderAndThoseThatFallPastTheTable) {
     const CarrierPrefixes prefixes{{"805", "KDDI"}, {"8059", "NTT Docomo"}, {"807", "Softbank"}, {"8089", "Softbank"}};
-    const datagen::RangePlan plan = datagen::PlanRange(datagen::Ranges()[1], prefixes);
+    const datagen::RangePlan plan = datagen::PlanRange(kRangeFormats[1], prefixes);
     EXPECT_EQ(plan.blocks, (std::map<std::string, int>{{"au（KDDI）", 900}, {"NTTドコモ", 100}, {"キャリアが不明", 5000}}));
     EXPECT_EQ(plan.droppedBlocks, (std::map<std::string, int>{{"ソフトバンク", 1100}}));
     EXPECT_TRUE(plan.exceptions.empty());
 }
 
 TEST(PlanRange, WritesTenExceptionEntriesForEachSplitThreeDigitBlock) {
-    const datagen::RangePlan plan = datagen::PlanRange(datagen::Ranges()[0], {{"90123", "KDDI"}, {"901234", "Softbank"}});
+    const datagen::RangePlan plan = datagen::PlanRange(kRangeFormats[0], {{"90123", "KDDI"}, {"901234", "Softbank"}});
     ASSERT_EQ(plan.exceptions.size(), 10u);
     EXPECT_EQ(plan.exceptions.front().number, "1230");
     EXPECT_EQ(plan.exceptions.back().number, "1239");
@@ -104,7 +104,7 @@ TEST(PlanRange, WritesTenExceptionEntriesForEachSplitThreeDigitBlock) {
 }
 
 TEST(PlanRange, NoOperatorCodeIsASpecialMarkOfItsRange) {
-    for (const RangeFormat& range : datagen::Ranges()) {
+    for (const RangeFormat& range : kRangeFormats) {
         const datagen::RangePlan plan = datagen::PlanRange(range, {});
         for (std::size_t slot = 0; slot < plan.slots.size(); ++slot) {
             const std::string code{static_cast<char>('0' + slot / 10), static_cast<char>('0' + slot % 10)};
