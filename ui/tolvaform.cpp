@@ -31,9 +31,11 @@ QPointer<Tolvaform>& Instance() {
     return instance;
 }
 
-const char* const kRangeCaptions[3] = {"090-", "080-", "070-"};
-// What each range holds, for the option buttons' accessible names.
-const char16_t* const kRangeKinds[3] = {u"携帯電話", u"携帯電話", u"PHS"};
+// A range as its option button shows it: "090-".
+QString RangeCaption(Range range) { return QString::fromLatin1(FormatOf(range).digits) + QLatin1Char('-'); }
+
+// What a range holds, for its option button's accessible name.
+QString RangeKind(Range range) { return range == Range::kPhs ? QStringLiteral("PHS") : QStringLiteral("携帯電話"); }
 
 }  // namespace
 
@@ -78,22 +80,21 @@ void Tolvaform::BuildDesign() {
     client_->setFixedSize(TwipsSize(3525, 3210));
     setCentralWidget(client_);
 
-    for (int i = 0; i < 3; ++i) {
-        tolvaselect_[i] = new OptionButton(QString::fromLatin1(kRangeCaptions[i]), client_);
+    // One row per range, in the order of kAllRanges: index i of each control array is range i.
+    for (const Range range : kAllRanges) {
+        const std::size_t i = OrdinalOf(range);
+        tolvaselect_[i] = new OptionButton(RangeCaption(range), client_);
         tolvaselect_[i]->setObjectName(QStringLiteral("tolvaselect(%1)").arg(i));
-        const QString range = QLatin1String(kRangeCaptions[i]);
-        tolvaselect_[i]->setAccessibleName(
-            QStringLiteral("%1 で始まる%2の番号").arg(range, QString::fromUtf16(kRangeKinds[i])));
+        tolvaselect_[i]->setAccessibleName(QStringLiteral("%1 で始まる%2の番号").arg(RangeCaption(range), RangeKind(range)));
     }
     // The boxes come after the option buttons, so they lie on top where the two overlap.
-    for (int i = 0; i < 3; ++i) {
+    for (const Range range : kAllRanges) {
+        const std::size_t i = OrdinalOf(range);
         phone_text090_[i] = new DigitBox(client_);
         phone_text090_[i]->setObjectName(QStringLiteral("phone_text090(%1)").arg(i));
-        phone_text090_[i]->setAccessibleName(
-            QStringLiteral("%1 に続く４桁の番号").arg(QLatin1String(kRangeCaptions[i])));
+        phone_text090_[i]->setAccessibleName(QStringLiteral("%1 に続く４桁の番号").arg(RangeCaption(range)));
         connect(phone_text090_[i], &DigitBox::searchKey, this, &Tolvaform::researchbtn_Click);
-    }
-    for (int i = 0; i < 3; ++i) {
+
         Label1_[i] = new QLabel(QStringLiteral("-****"), client_);
         Label1_[i]->setObjectName(QStringLiteral("Label1(%1)").arg(i));
         Label1_[i]->setTextFormat(Qt::PlainText);
@@ -154,7 +155,8 @@ void Tolvaform::Load() {
 }
 
 void Tolvaform::researchbtn_Click() {
-    for (int i = 0; i < 3; ++i) {
+    for (const Range range : kAllRanges) {
+        const std::size_t i = OrdinalOf(range);
         if (!tolvaselect_[i]->isChecked()) continue;
         session_.Search(phone_text090_[i]->text().toStdU16String(), *options_, *toolkit_.boxes);
         return;

@@ -66,9 +66,9 @@ private:
     std::unique_ptr<BrowserObject> ie_;
 
     QWidget* client_ = nullptr;
-    std::array<QRadioButton*, 3> tolvaselect_{};
-    std::array<DigitBox*, 3> phone_text090_{};
-    std::array<QLabel*, 3> Label1_{};
+    std::array<QRadioButton*, kAllRanges.size()> tolvaselect_{};
+    std::array<DigitBox*, kAllRanges.size()> phone_text090_{};
+    std::array<QLabel*, kAllRanges.size()> Label1_{};
     QPushButton* researchbtn_ = nullptr;
     ClickableLabel* Picture1_ = nullptr;
     QMenu* help_ = nullptr;
