@@ -9,6 +9,7 @@
 #include "ui/centring.h"
 #include "ui/clickable_label.h"
 #include "ui/link_procedure.h"
+#include "ui/push_button.h"
 #include "ui/tolvaform.h"
 #include "ui/twips.h"
 #include "ui/web_addresses.h"
@@ -88,7 +89,7 @@ Helpfrm::Helpfrm(const Toolkit& toolkit, QWidget* parent) : QDialog(parent), too
     link->setCursor(Qt::UpArrowCursor);
     AlignBaselines(*link, *Label1_[6]);
 
-    Command1_ = new QPushButton(QStringLiteral("閉じる"), this);
+    Command1_ = new PushButton(QStringLiteral("閉じる"), this);
     Command1_->setObjectName(QStringLiteral("Command1"));
     Command1_->setAccessibleName(QStringLiteral("ヘルプを閉じる"));
     Command1_->setAutoDefault(false);

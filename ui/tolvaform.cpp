@@ -15,6 +15,7 @@
 #include "ui/helpfrm.h"
 #include "ui/link_procedure.h"
 #include "ui/option_button.h"
+#include "ui/push_button.h"
 #include "ui/twips.h"
 #include "version.h"
 #include "ui/web_addresses.h"
@@ -100,7 +101,7 @@ void Tolvaform::BuildDesign() {
         Label1_[i]->setTextFormat(Qt::PlainText);
         Label1_[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
-    researchbtn_ = new QPushButton(QStringLiteral("検　索"), client_);
+    researchbtn_ = new PushButton(QStringLiteral("検　索"), client_);
     researchbtn_->setObjectName(QStringLiteral("researchbtn"));
     researchbtn_->setAccessibleName(QStringLiteral("キャリアを検索"));
     researchbtn_->setAutoDefault(false);

@@ -57,6 +57,8 @@ private slots:
     void onlyTheAddressLabelReacts();
     void closingEndsTheModalDisplay_data();
     void closingEndsTheModalDisplay();
+    void returnOnTheFocusedCloseButtonCloses_data();
+    void returnOnTheFocusedCloseButtonCloses();
     void mainWindowTakesNoInputWhileOpen();
     void escapeDoesNotClose_data();
     void escapeDoesNotClose();
@@ -161,6 +163,28 @@ void tst_Helpfrm::closingEndsTheModalDisplay() {
     Helpfrm* second = nullptr;
     QVERIFY(WithHelpOpen([&](Helpfrm& h) { second = &h; }, close));
     QCOMPARE(second, first);
+}
+
+void tst_Helpfrm::returnOnTheFocusedCloseButtonCloses_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::newRow("Return") << int(Qt::Key_Return) << int(Qt::NoModifier);
+    QTest::newRow("Enter on the keypad") << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
+}
+
+void tst_Helpfrm::returnOnTheFocusedCloseButtonCloses() {
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    RecordingToolkit toolkit;
+    QWidget* focused = nullptr;
+    bool closed = false;
+    QVERIFY(WithHelpOpen([&](Helpfrm& h) {
+        focused = h.focusWidget();
+        QTest::keyClick(focused, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        closed = !h.isVisible();
+    }));
+    QCOMPARE(focused, helpfrm().Command1());  // the focus starts on 閉じる
+    QVERIFY(closed);
 }
 
 void tst_Helpfrm::mainWindowTakesNoInputWhileOpen() {

@@ -317,13 +317,16 @@ void tst_Tolvaform::pastedTextIsNotLimitedAndReachesTheLookup() {
     QCOMPARE(Q(toolkit.boxes.shown[0].prompt), Answer090("10105", "丙テレコムか甲通信"));
 }
 
-// The search request, from the button and from Return in the focused box: the text always comes
-// from the box of the selected range, trimmed of spaces.
+// The search request, from a click on the button, Return in the focused box and Return on the
+// focused button: the text always comes from the box of the selected range, trimmed of spaces.
+enum class Trigger { Click, ReturnInBox, ReturnOnButton };
+Q_DECLARE_METATYPE(Trigger)
+
 void tst_Tolvaform::searchRequest_data() {
     QTest::addColumn<int>("selected");
     QTest::addColumn<QStringList>("texts");  // of phone_text090(0..2)
     QTest::addColumn<int>("focused");
-    QTest::addColumn<bool>("byReturn");
+    QTest::addColumn<Trigger>("trigger");
     QTest::addColumn<QString>("prompt");  // empty: no box at all
     QTest::addColumn<BoxStyle>("style");
 
@@ -348,10 +351,11 @@ void tst_Tolvaform::searchRequest_data() {
         {"an empty box shows nothing", 1, {"1000", "", ""}, 1, QString(), BoxStyle::NoIcon},
         {"too short: the lookup's warning", 0, {"12", "", ""}, 0, kWarning2, BoxStyle::Warning},
     };
+    const std::pair<Trigger, const char*> triggers[] = {
+        {Trigger::Click, "click"}, {Trigger::ReturnInBox, "Return in a box"}, {Trigger::ReturnOnButton, "Return on 検　索"}};
     for (const Case& c : cases) {
-        for (const bool byReturn : {false, true}) {
-            QTest::addRow("%s, %s", c.name, byReturn ? "Return" : "button")
-                << c.selected << c.texts << c.focused << byReturn << c.prompt << c.style;
+        for (const auto& [trigger, name] : triggers) {
+            QTest::addRow("%s, %s", c.name, name) << c.selected << c.texts << c.focused << trigger << c.prompt << c.style;
         }
     }
 }
@@ -360,19 +364,23 @@ void tst_Tolvaform::searchRequest() {
     QFETCH(int, selected);
     QFETCH(QStringList, texts);
     QFETCH(int, focused);
-    QFETCH(bool, byReturn);
+    QFETCH(Trigger, trigger);
     QFETCH(QString, prompt);
     QFETCH(BoxStyle, style);
     RecordingToolkit toolkit;
     CurrentDirectory dir(kWindowSampleData);
     Tolvaform& form = tolvaform();
     form.Load();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
     form.tolvaselect(selected)->setChecked(true);
     for (int i = 0; i < 3; ++i) form.phone_text090(i)->setText(texts[i]);
-    if (byReturn) {
-        QTest::keyClick(form.phone_text090(focused), Qt::Key_Return);
-    } else {
-        QTest::mouseClick(form.researchbtn(), Qt::LeftButton);
+    switch (trigger) {
+    case Trigger::Click: QTest::mouseClick(form.researchbtn(), Qt::LeftButton); break;
+    case Trigger::ReturnInBox: QTest::keyClick(form.phone_text090(focused), Qt::Key_Return); break;
+    case Trigger::ReturnOnButton:
+        form.researchbtn()->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        break;
     }
     if (prompt.isEmpty()) {
         QVERIFY(toolkit.boxes.shown.empty());
