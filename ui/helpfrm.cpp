@@ -86,7 +86,6 @@ Helpfrm::Helpfrm(const Toolkit& toolkit, QWidget* parent) : QDialog(parent), too
     QPalette palette = link->palette();
     palette.setColor(QPalette::WindowText, QColor(0, 0, 255));
     link->setPalette(palette);
-    link->setCursor(Qt::UpArrowCursor);
     AlignBaselines(*link, *Label1_[6]);
 
     Command1_ = new PushButton(QStringLiteral("閉じる"), this);
@@ -104,6 +103,9 @@ Helpfrm::~Helpfrm() = default;
 
 void Helpfrm::ShowModal() {
     CentreOnScreen(*this);
+    // Each showing starts on 閉じる, first in the tab order. Qt would start on the address label,
+    // which is first after the window itself in the focus chain.
+    Command1_->setFocus();
     exec();
 }
 

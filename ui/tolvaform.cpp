@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
@@ -17,9 +18,10 @@
 #include "ui/option_button.h"
 #include "ui/push_button.h"
 #include "ui/twips.h"
-#include "version.h"
+#include "ui/version_box.h"
 #include "ui/web_addresses.h"
 #include "ui/window_fonts.h"
+#include "version.h"
 
 // Qt resources of a static library are registered by hand; the macro cannot stand in a namespace.
 static void InitMildenResources() { Q_INIT_RESOURCE(milden); }
@@ -30,6 +32,22 @@ namespace {
 QPointer<Tolvaform>& Instance() {
     static QPointer<Tolvaform> instance;
     return instance;
+}
+
+// The window icon at every size drawn in resources/, so that each place shows one made for it.
+QIcon WindowIcon() {
+    QIcon icon;
+    for (const QFileInfo& file : QDir(QStringLiteral(":/milden"), QStringLiteral("milden-*.png")).entryInfoList()) {
+        icon.addFile(file.filePath());
+    }
+    return icon;
+}
+
+// The banner, drawn at scale 1 and 2: Qt picks the one that suits the screen.
+QIcon BannerPicture() {
+    QIcon picture(QStringLiteral(":/milden/banner.png"));
+    picture.addFile(QStringLiteral(":/milden/banner@2x.png"));
+    return picture;
 }
 
 // A range as its option button shows it: "090-".
@@ -48,19 +66,11 @@ Tolvaform& tolvaform() {
 
 void DestroyTolvaform() { delete Instance().data(); }
 
-std::u16string VersionBoxPrompt() {
-    std::u16string prompt(kApplicationTitle);
-    prompt += u" Version " + QStringLiteral(MILDEN_VERSION).toStdU16String();
-    prompt += u"\r\r";
-    prompt += u"Copyright (C) Velk探偵事務所";
-    return prompt;
-}
-
 Tolvaform::Tolvaform(const Toolkit& toolkit) : toolkit_(toolkit) {
     InitMildenResources();
     setObjectName(QStringLiteral("tolvaform"));
     setWindowTitle(QStringLiteral("”zentrik”携帯調査"));
-    setWindowIcon(QIcon(QStringLiteral(":/milden/milden-32.png")));
+    setWindowIcon(WindowIcon());
     setFont(WindowFont());
     // A fixed single border: a title bar with its close box, no minimise or maximise button.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -111,9 +121,8 @@ void Tolvaform::BuildDesign() {
     Picture1_->setObjectName(QStringLiteral("Picture1"));
     Picture1_->SetLink(QStringLiteral("バナー：「ノルベ」のホームページを開く"));
     Picture1_->setAccessibleDescription(kPublicationAddress);
-    Picture1_->setPixmap(QPixmap(QStringLiteral(":/milden/banner.png")));
+    Picture1_->SetPicture(BannerPicture(), QSize(234, 60));
     Picture1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Picture1_->setCursor(Qt::UpArrowCursor);
     connect(Picture1_, &ClickableLabel::clicked, this, &Tolvaform::Picture1_Click);
 
     PlaceControls({
@@ -129,8 +138,10 @@ void Tolvaform::BuildDesign() {
         {researchbtn_, 960, 1680, 1575, 375},
         {Picture1_, 0, 2280, 3540, 940},
     });
-    ChainTabOrder({Picture1_, phone_text090_[0], researchbtn_, phone_text090_[1], tolvaselect_[0], tolvaselect_[1],
-                   tolvaselect_[2], phone_text090_[2], Label1_[0], Label1_[1], Label1_[2]});
+    // The design's tab order, with the banner moved after the other controls: the keyboard reaches
+    // the link last and the controls keep their order.
+    ChainTabOrder({phone_text090_[0], researchbtn_, phone_text090_[1], tolvaselect_[0], tolvaselect_[1], tolvaselect_[2],
+                   phone_text090_[2], Label1_[0], Label1_[1], Label1_[2], Picture1_});
 }
 
 void Tolvaform::BuildMenu() {
@@ -167,7 +178,7 @@ void Tolvaform::researchbtn_Click() {
 void Tolvaform::helpview_Click() { helpfrm().ShowModal(); }
 
 void Tolvaform::versions_Click() {
-    toolkit_.boxes->ShowMessage(VersionBoxPrompt(), BoxStyle::NoIcon, kVersionBoxTitle);
+    toolkit_.boxes->ShowMessage(VersionBoxPrompt(MILDEN_VERSION), BoxStyle::NoIcon, kVersionBoxTitle);
 }
 
 void Tolvaform::Picture1_Click() {

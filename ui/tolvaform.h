@@ -84,10 +84,4 @@ Tolvaform& tolvaform();
 // tolvaform() creates a new one. The program calls it before QApplication goes away.
 void DestroyTolvaform();
 
-// The text of the version box: name and version, an empty line, the copyright line.
-std::u16string VersionBoxPrompt();
-
-// The caption of the version box.
-inline constexpr std::u16string_view kVersionBoxTitle = u"ﾊﾞｰｼﾞｮﾝ情報";
-
 }  // namespace milden
