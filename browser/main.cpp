@@ -39,7 +39,7 @@ int main(int argc, char** argv) {
     window.setAttribute(Qt::WA_QuitOnClose);
     // The one answer: whether a page has loaded, so the tool (and its tests) can tell.
     QObject::connect(window.view(), &QWebEngineView::loadFinished, &app, [](bool ok) {
-        std::fputs(ok ? "loaded ok\n" : "loaded failed\n", stdout);
+        std::fputs(milden::ProtocolLine(ok ? milden::kLoadedOkAnswer : milden::kLoadedFailedAnswer).constData(), stdout);
         std::fflush(stdout);
     });
 

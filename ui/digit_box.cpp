@@ -3,6 +3,8 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 
+#include "ui/keys.h"
+
 namespace milden {
 namespace {
 
@@ -22,7 +24,7 @@ bool InsertsText(const QKeyEvent& event) {
 }  // namespace
 
 void DigitBox::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    if (IsReturnKey(*event)) {
         emit searchKey();
         QLineEdit::keyPressEvent(event);
         return;

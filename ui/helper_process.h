@@ -25,7 +25,6 @@ public:
     // Writes data without blocking; false when the helper has ended or does not take it all.
     bool Write(const QByteArray& data);
     pid_t pid() const { return pid_; }
-    bool running() const { return !ended_; }
     // True once the helper has ended with exit code 0.
     bool exitedCleanly() const { return ended_ && exitedCleanly_; }
 

@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "browser/browser_command.h"
+
 namespace milden {
 
 std::unique_ptr<HelperProcessBrowser> HelperProcessBrowser::Start(const QString& program) {
@@ -20,23 +22,21 @@ HelperProcessBrowser::HelperProcessBrowser(std::unique_ptr<HelperProcess> proces
 HelperProcessBrowser::~HelperProcessBrowser() = default;
 
 void HelperProcessBrowser::ReadAnswer(const QByteArray& line) {
-    const QByteArray answer = line.trimmed();
-    if (answer == "loaded ok") emit PageLoaded(true);
-    else if (answer == "loaded failed") emit PageLoaded(false);
+    if (const std::optional<bool> loaded = ParseLoadedAnswer(line)) emit PageLoaded(*loaded);
 }
 
 bool HelperProcessBrowser::Navigate(const QString& address) {
     if (address.contains(QLatin1Char('\n')) || address.contains(QLatin1Char('\r'))) return false;
-    return process_->Write("navigate " + address.toUtf8() + '\n');
+    return process_->Write(ProtocolLine(kNavigateVerb, address));
 }
 
 bool HelperProcessBrowser::SetVisible(bool visible) {
     // The helper has no way back to hidden; asking for it is a failure, not a silent success.
     if (!visible) return false;
-    return process_->Write("show\n");
+    return process_->Write(ProtocolLine(kShowVerb));
 }
 
-bool HelperProcessBrowser::Close() { return process_->Write("close\n"); }
+bool HelperProcessBrowser::Close() { return process_->Write(ProtocolLine(kCloseVerb)); }
 
 void HelperProcessBrowser::Finished() {
     if (quitReported_) return;

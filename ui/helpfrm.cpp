@@ -9,6 +9,7 @@
 #include "ui/centring.h"
 #include "ui/clickable_label.h"
 #include "ui/link_procedure.h"
+#include "ui/push_button.h"
 #include "ui/tolvaform.h"
 #include "ui/twips.h"
 #include "ui/web_addresses.h"
@@ -85,10 +86,9 @@ Helpfrm::Helpfrm(const Toolkit& toolkit, QWidget* parent) : QDialog(parent), too
     QPalette palette = link->palette();
     palette.setColor(QPalette::WindowText, QColor(0, 0, 255));
     link->setPalette(palette);
-    link->setCursor(Qt::UpArrowCursor);
     AlignBaselines(*link, *Label1_[6]);
 
-    Command1_ = new QPushButton(QStringLiteral("閉じる"), this);
+    Command1_ = new PushButton(QStringLiteral("閉じる"), this);
     Command1_->setObjectName(QStringLiteral("Command1"));
     Command1_->setAccessibleName(QStringLiteral("ヘルプを閉じる"));
     Command1_->setAutoDefault(false);
@@ -103,6 +103,9 @@ Helpfrm::~Helpfrm() = default;
 
 void Helpfrm::ShowModal() {
     CentreOnScreen(*this);
+    // Each showing starts on 閉じる, first in the tab order. Qt would start on the address label,
+    // which is first after the window itself in the focus chain.
+    Command1_->setFocus();
     exec();
 }
 

@@ -21,7 +21,7 @@ public:
     Helpfrm(const Toolkit& toolkit, QWidget* parent);
     ~Helpfrm() override;
 
-    // Shows the window centred and modal; returns when it has been closed.
+    // Shows the window centred and modal, the focus on 閉じる; returns when it has been closed.
     void ShowModal();
 
     // Label1(0) to Label1(6) of the design; Label1(5) is the home-page link.

@@ -11,12 +11,12 @@ namespace milden {
 
 class RadioRangeOptions : public RangeOptions {
 public:
-    explicit RadioRangeOptions(const std::array<QRadioButton*, 3>& buttons) : buttons_(buttons) {}
+    explicit RadioRangeOptions(const std::array<QRadioButton*, kAllRanges.size()>& buttons) : buttons_(buttons) {}
     // Whether button index is checked; false for any other index.
     bool IsSelected(int index) const override;
 
 private:
-    std::array<QRadioButton*, 3> buttons_;
+    std::array<QRadioButton*, kAllRanges.size()> buttons_;
 };
 
 }  // namespace milden

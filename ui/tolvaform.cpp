@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
@@ -15,10 +16,12 @@
 #include "ui/helpfrm.h"
 #include "ui/link_procedure.h"
 #include "ui/option_button.h"
+#include "ui/push_button.h"
 #include "ui/twips.h"
-#include "version.h"
+#include "ui/version_box.h"
 #include "ui/web_addresses.h"
 #include "ui/window_fonts.h"
+#include "version.h"
 
 // Qt resources of a static library are registered by hand; the macro cannot stand in a namespace.
 static void InitMildenResources() { Q_INIT_RESOURCE(milden); }
@@ -31,9 +34,27 @@ QPointer<Tolvaform>& Instance() {
     return instance;
 }
 
-const char* const kRangeCaptions[3] = {"090-", "080-", "070-"};
-// What each range holds, for the option buttons' accessible names.
-const char16_t* const kRangeKinds[3] = {u"携帯電話", u"携帯電話", u"PHS"};
+// The window icon at every size drawn in resources/, so that each place shows one made for it.
+QIcon WindowIcon() {
+    QIcon icon;
+    for (const QFileInfo& file : QDir(QStringLiteral(":/milden"), QStringLiteral("milden-*.png")).entryInfoList()) {
+        icon.addFile(file.filePath());
+    }
+    return icon;
+}
+
+// The banner, drawn at scale 1 and 2: Qt picks the one that suits the screen.
+QIcon BannerPicture() {
+    QIcon picture(QStringLiteral(":/milden/banner.png"));
+    picture.addFile(QStringLiteral(":/milden/banner@2x.png"));
+    return picture;
+}
+
+// A range as its option button shows it: "090-".
+QString RangeCaption(Range range) { return QString::fromLatin1(FormatOf(range).digits) + QLatin1Char('-'); }
+
+// What a range holds, for its option button's accessible name.
+QString RangeKind(Range range) { return range == Range::kPhs ? QStringLiteral("PHS") : QStringLiteral("携帯電話"); }
 
 }  // namespace
 
@@ -45,19 +66,11 @@ Tolvaform& tolvaform() {
 
 void DestroyTolvaform() { delete Instance().data(); }
 
-std::u16string VersionBoxPrompt() {
-    std::u16string prompt(kApplicationTitle);
-    prompt += u" Version " + QStringLiteral(MILDEN_VERSION).toStdU16String();
-    prompt += u"\r\r";
-    prompt += u"Copyright (C) Velk探偵事務所";
-    return prompt;
-}
-
 Tolvaform::Tolvaform(const Toolkit& toolkit) : toolkit_(toolkit) {
     InitMildenResources();
     setObjectName(QStringLiteral("tolvaform"));
     setWindowTitle(QStringLiteral("”zentrik”携帯調査"));
-    setWindowIcon(QIcon(QStringLiteral(":/milden/milden-32.png")));
+    setWindowIcon(WindowIcon());
     setFont(WindowFont());
     // A fixed single border: a title bar with its close box, no minimise or maximise button.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -78,28 +91,27 @@ void Tolvaform::BuildDesign() {
     client_->setFixedSize(TwipsSize(3525, 3210));
     setCentralWidget(client_);
 
-    for (int i = 0; i < 3; ++i) {
-        tolvaselect_[i] = new OptionButton(QString::fromLatin1(kRangeCaptions[i]), client_);
+    // One row per range, in the order of kAllRanges: index i of each control array is range i.
+    for (const Range range : kAllRanges) {
+        const std::size_t i = OrdinalOf(range);
+        tolvaselect_[i] = new OptionButton(RangeCaption(range), client_);
         tolvaselect_[i]->setObjectName(QStringLiteral("tolvaselect(%1)").arg(i));
-        const QString range = QLatin1String(kRangeCaptions[i]);
-        tolvaselect_[i]->setAccessibleName(
-            QStringLiteral("%1 で始まる%2の番号").arg(range, QString::fromUtf16(kRangeKinds[i])));
+        tolvaselect_[i]->setAccessibleName(QStringLiteral("%1 で始まる%2の番号").arg(RangeCaption(range), RangeKind(range)));
     }
     // The boxes come after the option buttons, so they lie on top where the two overlap.
-    for (int i = 0; i < 3; ++i) {
+    for (const Range range : kAllRanges) {
+        const std::size_t i = OrdinalOf(range);
         phone_text090_[i] = new DigitBox(client_);
         phone_text090_[i]->setObjectName(QStringLiteral("phone_text090(%1)").arg(i));
-        phone_text090_[i]->setAccessibleName(
-            QStringLiteral("%1 に続く４桁の番号").arg(QLatin1String(kRangeCaptions[i])));
+        phone_text090_[i]->setAccessibleName(QStringLiteral("%1 に続く４桁の番号").arg(RangeCaption(range)));
         connect(phone_text090_[i], &DigitBox::searchKey, this, &Tolvaform::researchbtn_Click);
-    }
-    for (int i = 0; i < 3; ++i) {
+
         Label1_[i] = new QLabel(QStringLiteral("-****"), client_);
         Label1_[i]->setObjectName(QStringLiteral("Label1(%1)").arg(i));
         Label1_[i]->setTextFormat(Qt::PlainText);
         Label1_[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
-    researchbtn_ = new QPushButton(QStringLiteral("検　索"), client_);
+    researchbtn_ = new PushButton(QStringLiteral("検　索"), client_);
     researchbtn_->setObjectName(QStringLiteral("researchbtn"));
     researchbtn_->setAccessibleName(QStringLiteral("キャリアを検索"));
     researchbtn_->setAutoDefault(false);
@@ -109,9 +121,8 @@ void Tolvaform::BuildDesign() {
     Picture1_->setObjectName(QStringLiteral("Picture1"));
     Picture1_->SetLink(QStringLiteral("バナー：「ノルベ」のホームページを開く"));
     Picture1_->setAccessibleDescription(kPublicationAddress);
-    Picture1_->setPixmap(QPixmap(QStringLiteral(":/milden/banner.png")));
+    Picture1_->SetPicture(BannerPicture(), QSize(234, 60));
     Picture1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Picture1_->setCursor(Qt::UpArrowCursor);
     connect(Picture1_, &ClickableLabel::clicked, this, &Tolvaform::Picture1_Click);
 
     PlaceControls({
@@ -127,8 +138,10 @@ void Tolvaform::BuildDesign() {
         {researchbtn_, 960, 1680, 1575, 375},
         {Picture1_, 0, 2280, 3540, 940},
     });
-    ChainTabOrder({Picture1_, phone_text090_[0], researchbtn_, phone_text090_[1], tolvaselect_[0], tolvaselect_[1],
-                   tolvaselect_[2], phone_text090_[2], Label1_[0], Label1_[1], Label1_[2]});
+    // The design's tab order, with the banner moved after the other controls: the keyboard reaches
+    // the link last and the controls keep their order.
+    ChainTabOrder({phone_text090_[0], researchbtn_, phone_text090_[1], tolvaselect_[0], tolvaselect_[1], tolvaselect_[2],
+                   phone_text090_[2], Label1_[0], Label1_[1], Label1_[2], Picture1_});
 }
 
 void Tolvaform::BuildMenu() {
@@ -154,7 +167,8 @@ void Tolvaform::Load() {
 }
 
 void Tolvaform::researchbtn_Click() {
-    for (int i = 0; i < 3; ++i) {
+    for (const Range range : kAllRanges) {
+        const std::size_t i = OrdinalOf(range);
         if (!tolvaselect_[i]->isChecked()) continue;
         session_.Search(phone_text090_[i]->text().toStdU16String(), *options_, *toolkit_.boxes);
         return;
@@ -164,7 +178,7 @@ void Tolvaform::researchbtn_Click() {
 void Tolvaform::helpview_Click() { helpfrm().ShowModal(); }
 
 void Tolvaform::versions_Click() {
-    toolkit_.boxes->ShowMessage(VersionBoxPrompt(), BoxStyle::NoIcon, kVersionBoxTitle);
+    toolkit_.boxes->ShowMessage(VersionBoxPrompt(MILDEN_VERSION), BoxStyle::NoIcon, kVersionBoxTitle);
 }
 
 void Tolvaform::Picture1_Click() {

@@ -66,9 +66,9 @@ private:
     std::unique_ptr<BrowserObject> ie_;
 
     QWidget* client_ = nullptr;
-    std::array<QRadioButton*, 3> tolvaselect_{};
-    std::array<DigitBox*, 3> phone_text090_{};
-    std::array<QLabel*, 3> Label1_{};
+    std::array<QRadioButton*, kAllRanges.size()> tolvaselect_{};
+    std::array<DigitBox*, kAllRanges.size()> phone_text090_{};
+    std::array<QLabel*, kAllRanges.size()> Label1_{};
     QPushButton* researchbtn_ = nullptr;
     ClickableLabel* Picture1_ = nullptr;
     QMenu* help_ = nullptr;
@@ -83,11 +83,5 @@ Tolvaform& tolvaform();
 // Destroys the main window (and the help window with it), if there is one; the next use of
 // tolvaform() creates a new one. The program calls it before QApplication goes away.
 void DestroyTolvaform();
-
-// The text of the version box: name and version, an empty line, the copyright line.
-std::u16string VersionBoxPrompt();
-
-// The caption of the version box.
-inline constexpr std::u16string_view kVersionBoxTitle = u"ﾊﾞｰｼﾞｮﾝ情報";
 
 }  // namespace milden

@@ -26,8 +26,8 @@ struct Placement {
 // Puts every control at its place, in pixels, within its parent.
 void PlaceControls(std::initializer_list<Placement> design);
 
-// Chains the controls in this order for the Tab key. Controls that take no focus (labels, the
-// banner) keep their place in the design's order but are left out of the chain, as Tab skips them.
+// Chains the controls in this order for the Tab key. Controls that take no focus (labels that are
+// not links) keep their place in the design's order but are left out of the chain, as Tab skips them.
 void ChainTabOrder(std::initializer_list<QWidget*> order);
 
 }  // namespace milden

@@ -50,6 +50,19 @@ private slots:
         QCOMPARE(command.kind, kind);
         QCOMPARE(command.address.toString(), address);
     }
+
+    // What one side writes, the other reads back.
+    void linesReadBackOnTheOtherSide() {
+        const QString address = QStringLiteral("https://example.jp/ページ");
+        const BrowserCommand navigate = ParseBrowserCommand(QString::fromUtf8(milden::ProtocolLine(milden::kNavigateVerb, address)), false);
+        QCOMPARE(navigate.kind, Kind::Navigate);
+        QCOMPARE(navigate.address, QUrl(address));
+        QCOMPARE(ParseBrowserCommand(QString::fromUtf8(milden::ProtocolLine(milden::kShowVerb)), false).kind, Kind::Show);
+        QCOMPARE(ParseBrowserCommand(QString::fromUtf8(milden::ProtocolLine(milden::kCloseVerb)), false).kind, Kind::Close);
+        QCOMPARE(milden::ParseLoadedAnswer(milden::ProtocolLine(milden::kLoadedOkAnswer)), std::optional<bool>(true));
+        QCOMPARE(milden::ParseLoadedAnswer(milden::ProtocolLine(milden::kLoadedFailedAnswer)), std::optional<bool>(false));
+        QCOMPARE(milden::ParseLoadedAnswer("loaded"), std::nullopt);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestBrowserCommand)

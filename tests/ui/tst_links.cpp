@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include "ui/clickable_label.h"
+#include "ui/digit_box.h"
 #include "ui/helpfrm.h"
 #include "tests/ui/recording_toolkit.h"
 #include "ui/tolvaform.h"
@@ -56,6 +57,8 @@ private slots:
     void failedCreationLeavesIeEmptyAndTriesAgain();
     void failureAfterCreationKeepsIe_data() { linkRows(); }
     void failureAfterCreationKeepsIe();
+    void tabReachesTheLinkAndItsKeysOpenIt_data();
+    void tabReachesTheLinkAndItsKeysOpenIt();
     void eachWindowHasItsOwnBrowser();
     void helpBrowserSurvivesReopeningTheHelpWindow();
 
@@ -134,6 +137,38 @@ void tst_Links::failureAfterCreationKeepsIe() {
     l.click();
     QCOMPARE(toolkit.browsers.attempts, 1);
     QVERIFY(browser->visible);
+}
+
+void tst_Links::tabReachesTheLinkAndItsKeysOpenIt_data() {
+    QTest::addColumn<QString>("link");
+    QTest::addColumn<int>("key");
+    for (const char* link : {"banner", "home-page label"}) {
+        QTest::addRow("%s, Return", link) << link << int(Qt::Key_Return);
+        QTest::addRow("%s, Space", link) << link << int(Qt::Key_Space);
+    }
+}
+
+// Tab from the last control of the window moves to the link, which shows a focus mark; its key
+// then opens the page as a click does.
+void tst_Links::tabReachesTheLinkAndItsKeysOpenIt() {
+    QFETCH(QString, link);
+    QFETCH(int, key);
+    RecordingToolkit toolkit;
+    CurrentDirectory dir;
+    const bool banner = link == QLatin1String("banner");
+    QWidget* window = banner ? static_cast<QWidget*>(&tolvaform()) : &helpfrm();
+    QWidget* last = banner ? static_cast<QWidget*>(tolvaform().phone_text090(2)) : helpfrm().Command1();
+    ClickableLabel* label = banner ? tolvaform().Picture1() : helpfrm().Label1(5);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    last->setFocus();
+    const QImage unfocused = label->grab().toImage();
+    QTest::keyClick(last, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), label);
+    QVERIFY2(label->grab().toImage() != unfocused, "no focus mark");
+    QTest::keyClick(label, Qt::Key(key));
+    QCOMPARE(toolkit.browsers.attempts, 1);
+    QCOMPARE(toolkit.browsers.created.at(0)->navigations, QStringList{LinkNamed(link).address});
 }
 
 void tst_Links::eachWindowHasItsOwnBrowser() {
