@@ -21,7 +21,7 @@ if(TARGET milden-browser)
 endif()
 
 install(FILES data/sorvane.dat data/NOTICE data/LICENSE-Apache-2.0 DESTINATION ${CMAKE_INSTALL_DATADIR}/milden)
-foreach(size 32 128 256)
+foreach(size 16 24 32 48 64 128 256)
   install(FILES resources/milden-${size}.png DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
           RENAME ${MILDEN_APP_ID}.png)
 endforeach()
