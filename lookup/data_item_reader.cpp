@@ -87,7 +87,7 @@ ItemPosition DataItemReader::PositionOf(std::size_t offset) {
     }
     countedColumns_ += static_cast<std::uint32_t>(DecodeCp932(bytes_.substr(countedTo_ - base_, at - countedTo_)).size());
     countedTo_ = at;
-    return {line_, countedColumns_ + 1};
+    return {line_, countedColumns_ + 1, at};
 }
 
 DataItem DataItemReader::NextItemAcrossBlocks() {
