@@ -1,6 +1,6 @@
 #include "cli/whole_number_boxes.h"
 
-#include "cli/block_answers.h"
+#include "engine/block_answers.h"
 #include "lookup/utf8.h"
 
 namespace milden::cli {
