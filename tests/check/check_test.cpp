@@ -106,12 +106,12 @@ INSTANTIATE_TEST_SUITE_P(
                    "7:1 mark-without-list but there is no \"hash_keitai_tolva_num080{\" section && (and 99 more cells)"},
                   true},
         CheckCase{"EmptyAndOddNames",
-                  "keitai_tolvas{\r\nA,,B;\r\nC, ,D,\r\nE;\r\n#,F;\r\n\"\",G;\r\nNTT\"ドコモ,H，I,J;\r\nK\tL,\"M\x01\",\tN;\r\n}\r\n" +
+                  "keitai_tolvas{\r\nA,,B;\r\nC, ,D,\r\nE;\r\n#,F;\r\n\"\",G;\r\nNTT\"ドコモ,H，IIIIIIIIIIIIIIIIIIIIIIIIIIIIIIIIIIIIII,J;\r\nK\tL,\"M\x01\",\tN;\r\n}\r\n" +
                       kPrefixes090,
                   {"2:3 empty-name in operator group 0 && \"B\" is read as operator 01",
                    "3:4 empty-name in operator group 1 && \"D\" is read as operator 11", "6:1 empty-name",
                    "7:1 stray-quote name \"NTT\"ドコモ\" holds a double quote",
-                   "7:12 full-width-separator name \"H，I\" holds a full-width \"，\"", "8:1 control-character holds a tab",
+                   "7:12 full-width-separator name \"H，IIIIIIIIIIIIIIIIIIIIIIIIIIIIIIIIIIIIII\" holds a full-width \"，\"", "8:1 control-character holds a tab",
                    "8:11 control-character holds the control character U+0001"}},
         CheckCase{"CommentsWhoseCommaSplitsThem",
                   "keitai_tolvas{\r\n# names, in code order\r\nA,# old,B;\r\n}\r\n" + kPrefixes090,
