@@ -150,17 +150,19 @@ void BlockLayout::Finish() {
 // skipped leaves a thousand blocks with another block's codes or none.
 void BlockLayout::CheckIndexLines(Range range) const {
     const std::vector<IndexLine>& lines = indexLines_[OrdinalOf(range)];
-    std::array<const IndexLine*, 10> first{};
+    const auto indexCount = static_cast<std::size_t>(FormatOf(range).indexCount);
+    std::vector<const IndexLine*> first(indexCount);
     for (const IndexLine& line : lines)
         if (first[static_cast<std::size_t>(line.index)] == nullptr) first[static_cast<std::size_t>(line.index)] = &line;
     const int lastSeen = lines.empty() ? -1 : std::max_element(lines.begin(), lines.end(), [](auto& a, auto& b) { return a.index < b.index; })->index;
     const std::string unknown = Utf16ToUtf8(kUnknownOperatorText);
     const auto blocksOf = [&](int index) {
         const std::string digits(FormatOf(range).digits);
-        return "the blocks " + digits + "-" + std::to_string(index) + "000 to " + digits + "-" + std::to_string(index) +
-               "999 answer " + unknown;
+        const auto firstBlock = static_cast<std::size_t>(index) * kCellsPerBlock * kBlocksPerCell;
+        return "the blocks " + digits + "-" + FourDigits(firstBlock) + " to " + digits + "-" +
+               FourDigits(firstBlock + kCellsPerBlock * kBlocksPerCell - 1) + " answer " + unknown;
     };
-    std::array<bool, 10> missingNamed{};  // an index named as missing in a note already
+    std::vector<bool> missingNamed(indexCount);  // an index named as missing in a note already
     const auto nameMissing = [&](int from, int to) {  // the first index in [from, to) never seen nor named
         for (int i = from; i < to; ++i) {
             const auto at = static_cast<std::size_t>(i);

@@ -66,7 +66,7 @@ class RangeChecks {
 public:
     RangeChecks(const LookupTables& tables, const LoadRecord& record, Range range, Diagnostics& diagnostics)
         : tables_(tables), record_(record), range_(range), format_(FormatOf(range)), diagnostics_(diagnostics),
-          cellHasEntry_(static_cast<std::size_t>(format_.indexCount) * kCellsPerBlock) {}
+          cellHasEntry_(static_cast<std::size_t>(CellCount(range))) {}
 
     void Run() {
         CheckSectionsPresent();

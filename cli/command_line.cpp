@@ -20,7 +20,8 @@ std::string_view UsageText() {
   milden-lookup [--data FILE] [--json] --range 090|080|070 TEXT...
   milden-lookup [--data FILE] [--json] NUMBER...
   milden-lookup [--data FILE] [--json]      (one input per line from standard input)
-  milden-lookup --check [FILE]
+  milden-lookup --check [--json] [--ignore CODE,...] [--werror] [--color WHEN]
+                [--column-unit UNIT] [--max-per-kind N] [FILE]
   milden-lookup --dump [--json] [FILE]
   milden-lookup --diff [--json] OLD NEW
 
@@ -44,11 +45,28 @@ the answer the window's message box gives; checks a data file, lists its answers
 Without inputs, each line of standard input is one input (blank lines are skipped, CR LF
 line ends are accepted, a line longer than 1 MiB is skipped as unreadable).
 
-  --check      reports every item of the data file (FILE, --data FILE or sorvane.dat) that the
-               window drops, ignores or cannot answer with, one warning a line:
-                 FILE:LINE:COLUMN: warning: TEXT   (FILE: warning: TEXT without a place)
-               then a summary line. The column counts characters; the operator "27" is
-               position 7 of group 2 of a range's operator list.
+  --check      checks the data file (FILE, --data FILE or sorvane.dat) and reports, at the
+               line and column of its cause and as compilers do, what changes answers or
+               loses data (error) and what only looks odd (warning), with notes on what
+               follows from it; then a summary line:
+                 FILE:LINE:COLUMN: error: TEXT [CODE]
+                 FILE:LINE:COLUMN: note: TEXT
+               The operator "27" is position 7 of group 2 of a range's operator list; the
+               codes are listed in milden-lookup(1). A name deleted from the 090 operator
+               list of the bundled file, leaving ",,", gives:
+sorvane.dat:38:16: error: empty name in operator group 0: it takes no position, so the names after it move one position forward [empty-name]
+sorvane.dat:38:17: note: "au（KDDI）" is read as operator 01
+    --ignore CODE,...   silences the diagnostics with these codes
+    --werror            warnings count as errors for the exit status
+    --color WHEN        auto (the default: on a terminal, unless NO_COLOR is set), always,
+                        never; on a terminal or with always each place's line is shown with
+                        a caret under the item
+    --column-unit UNIT  display (the default: tab stops every 8, wide characters 2), byte
+                        (the file's Shift-JIS bytes) or char
+    --max-per-kind N    at most N diagnostics of each code, the rest counted (20; 0: all)
+    --json              one JSON object per diagnostic: "file", "line", "column",
+                        "severity", "code", "message", "notes" (each "line", "column",
+                        "message")
   --dump       the answer of every block, 090-0000 to 090-9999, then 080, then 070: CSV with
                the header range,block,answer, or with --json {"range","block","answer"} lines.
                The answer is the second line of the window's answer without "です。".
@@ -56,10 +74,10 @@ line ends are accepted, a line longer than 1 MiB is skipped as unreadable).
                the same way, "080-5120..080-5129: OLD ANSWER -> NEW ANSWER", then a summary
                line; with --json {"first","last","old","new"} lines and no summary.
 
-Exit status: 0 when every input was read, no warning was found, nothing changed; 1 when some
-input could not be read, some warning was found, something changed; 2 for a usage error
-(unknown option, bad --range value) or a data file that cannot be read; 3 when the output
-could not be written.
+Exit status: 0 when every input was read, the data file has no error, nothing changed; 1 when
+some input could not be read, the data file has an error (or a warning, with --werror),
+something changed; 2 for a usage error (unknown option, bad --range value) or a data file that
+cannot be read (the reason is said); 3 when the output could not be written.
 )";
 }
 

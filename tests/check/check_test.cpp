@@ -2,7 +2,9 @@
 // the line, display column and code of their cause; each clean file, however unusual, none.
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <ostream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -176,6 +178,17 @@ TEST(CleanFile, GivesNothing) {
         std::string all;
         for (const std::string& f : Found(EncodeCp932(file))) all += "\n  " + f;
         EXPECT_EQ(all, "") << file.substr(0, 60);
+    }
+}
+
+TEST(Codes, EachIsListedInTheManPageWithItsSeverity) {
+    std::ifstream in(MILDEN_MAN_PAGE);
+    std::stringstream page;
+    page << in.rdbuf();
+    for (const CodeInfo& info : kCodes) {
+        const std::string entry = info.severity == Severity::Warning ? "\n.BR " + std::string(info.name) + " \" (warning)\"\n"
+                                                                     : "\n.B " + std::string(info.name) + "\n";
+        EXPECT_NE(page.str().find(entry), std::string::npos) << info.name;
     }
 }
 
