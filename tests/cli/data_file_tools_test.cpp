@@ -131,7 +131,7 @@ TEST(Check, JunkPastTheReadLimitGivesAScreenful) {
     const TempDir dir;
     {
         std::ofstream out(dir.path() / "junk.dat", std::ios::binary);
-        const std::string line = "junk" + std::string(50, 'x') + "\x81,}\r\n";
+        const std::string line = "junk" + std::string(1000, 'x') + "\x81,}\r\n";
         std::string chunk;
         while (chunk.size() < (1 << 20)) chunk += line;
         for (int mib = 0; mib < 70; ++mib) out << chunk;
