@@ -23,7 +23,7 @@ enum class Code : std::uint8_t {
     KeyTypo, StrayItem, OrphanBlock, MissingSection, UnclosedSection, SectionRunOn,
     // Prefix tables
     OutsideBlock, NegativeIndex, IndexPastLast, IndexRepeated, IndexSkipped, IndexOrder, EmptyCell,
-    RowLength, MissingSemicolon, BlockRows,
+    RowLength, MissingSemicolon, BlockRows, CommentedCode,
     // Operator lists
     EmptyName, DroppedGroup, CounterLimit,
     // Exception lists
@@ -39,7 +39,7 @@ struct CodeInfo {
     Severity severity;
 };
 
-inline constexpr std::array<CodeInfo, 39> kCodes{{
+inline constexpr std::array<CodeInfo, 40> kCodes{{
     {Code::EmptyFile, "empty-file", Severity::Error},
     {Code::Utf8, "utf-8", Severity::Error},
     {Code::ByteOrderMark, "byte-order-mark", Severity::Warning},
@@ -67,6 +67,7 @@ inline constexpr std::array<CodeInfo, 39> kCodes{{
     {Code::RowLength, "row-length", Severity::Error},
     {Code::MissingSemicolon, "missing-semicolon", Severity::Error},
     {Code::BlockRows, "block-rows", Severity::Error},
+    {Code::CommentedCode, "commented-code", Severity::Error},
     {Code::EmptyName, "empty-name", Severity::Error},
     {Code::DroppedGroup, "dropped-group", Severity::Error},
     {Code::CounterLimit, "counter-limit", Severity::Error},

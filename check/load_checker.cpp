@@ -171,6 +171,14 @@ void LoadChecker::OnSectionEvent(const LoadEvent& e) {
                                                                : " comes after \"]\" and before the next index line") +
                 ": it and any others there are ignored");
         return;
+    case LoadEventReason::Comment:
+        // "#02" in a row: a code commented out, or a "#" typed before it; its cell keeps no code.
+        if (e.section->kind == SectionKind::PrefixTable && e.place[1] < kRowsPerBlock && e.place[2] < kCellsPerRow &&
+            IsCodeForm(CleanCellValue(e.item.substr(1)))) {
+            Add(Code::CommentedCode, e.at,
+                "cell " + Quote(e.item) + " is a comment, not a code: " + CellAt(e.place) + " keeps no code");
+        }
+        return;
     case LoadEventReason::NegativeIndex:
         Add(Code::NegativeIndex, e.at, "index " + std::to_string(e.place[0]) + " is below 0: its block is skipped");
         return;
@@ -195,8 +203,9 @@ void LoadChecker::OnSectionEvent(const LoadEvent& e) {
 }
 
 // A comment that begins its line ends at its first comma, and what follows on the line is read
-// as items: in a section they take places meant for others. A lone "#", the placeholder of an
-// empty place, and a comment after an item on its line are commas meant as separators.
+// as items: in a section they take places meant for others. After a lone "#" (the placeholder
+// of an empty place), a commented code ("#01", reported as such) and a comment after an item on
+// its line, the comma is meant as a separator.
 void LoadChecker::CheckCommentComma(const LoadEvent& e) {
     if (e.item.empty() || (lineComment_ && e.at.offset <= lineComment_->offset)) return;
     if (lineComment_ && e.at.line == lineComment_->line) {
@@ -214,8 +223,8 @@ void LoadChecker::CheckCommentComma(const LoadEvent& e) {
         }
     }
     lineComment_.reset();
-    if (IsComment(e.item) && !TrimSpaces(e.item.substr(1)).empty() && source_.FirstOnLine(e.at.offset) &&
-        !source_.EmptyItemMeantAsValue(e.at.offset)) {
+    if (IsComment(e.item) && !TrimSpaces(e.item.substr(1)).empty() && !IsCodeForm(CleanCellValue(e.item.substr(1))) &&
+        source_.FirstOnLine(e.at.offset) && !source_.EmptyItemMeantAsValue(e.at.offset)) {
         lineComment_ = e.at;
         lineCommentText_ = e.item;
     }

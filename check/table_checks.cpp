@@ -13,9 +13,6 @@ namespace {
 bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 bool AllDigits(std::u16string_view s) { return std::all_of(s.begin(), s.end(), IsDigit); }
 
-bool IsCodeForm(std::u16string_view code) {
-    return (code.size() == kOneOperatorCodeLength || code.size() == kTwoOperatorCodeLength) && AllDigits(code);
-}
 
 // The operators, as two digits each, that a code in the form of IsCodeForm names and the range's
 // list lacks: "27", or "27 and 37".

@@ -69,6 +69,10 @@ inline constexpr std::size_t kBlocksPerCell = 10;
 // A code names one operator by two digits (group, position), or two operators by four.
 inline constexpr std::size_t kOneOperatorCodeLength = 2;
 inline constexpr std::size_t kTwoOperatorCodeLength = 4;
+constexpr bool IsCodeForm(std::u16string_view code) {
+    return (code.size() == kOneOperatorCodeLength || code.size() == kTwoOperatorCodeLength) &&
+           std::all_of(code.begin(), code.end(), [](char16_t c) { return c >= u'0' && c <= u'9'; });
+}
 
 // Block (0 to 9999) or cell slot (0 to 99) written as the digits typed for it: "0123", "07".
 template <typename String = std::string>

@@ -138,9 +138,12 @@ INSTANTIATE_TEST_SUITE_P(
                    "090-3000 to 090-3999 answer キャリアが不明",
                    "73:1 index-skipped index 7 is missing: index 8 follows index 6", "84:1 index-order index 5 comes after index 8",
                    "95:1 negative-index", "97:1 index-past-last index 10 is past the last index 9"}},
-        CheckCase{"ItemsOutsideBlocks",
-                  "keitai_tolvas{\r\nA;\r\n}\r\nkeitai_tolva_num{\r\nx\r\nindex=1\r\n" + Rows("00") + "]\r\ny\r\nz\r\n}\r\n",
-                  {"5:1 outside-block \"x\" comes before the first index line", "18:1 outside-block \"y\" comes after \"]\""}},
+        CheckCase{"ItemsThatStoreNothing",
+                  "keitai_tolvas{\r\nA;\r\n}\r\nkeitai_tolva_num{\r\nx\r\nindex=1\r\n#00," + Rows("00").substr(3) +
+                      "]\r\ny\r\nz\r\n}\r\n",
+                  {"5:1 outside-block \"x\" comes before the first index line",
+                   "7:1 commented-code cell \"#00\" is a comment, not a code: the cell of row 0, column 0 of index 1 keeps no code",
+                   "18:1 outside-block \"y\" comes after \"]\""}},
         CheckCase{"ExceptionLists",
                   "keitai_tolvas{\r\nA,B;\r\n}\r\nkeitai_tolva_num{\r\nindex=1\r\n40,40,40," + Rows("01").substr(9) +
                       "}\r\nhash_keitai_tolva_num{\r\n5,01\r\n1000,01,1001,00,1000,01\r\n123,01,1030,01\r\n1010,21,1011\r\n}\r\n",
