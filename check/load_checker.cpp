@@ -265,7 +265,7 @@ void LoadChecker::FlushEmptyName() {
 void LoadChecker::CheckValueCharacters(const LoadEvent& e, const std::string& what) {
     const std::string value = what + " " + Quote(e.value);
     for (const char16_t c : e.value) {
-        if (c == u'"') {
+        if (c == char16_t(kQuote)) {
             Add(Code::StrayQuote, e.at, value + " holds a double quote, which stays part of it");
         } else if (c == u'，' || c == u'；') {
             Add(Code::FullWidthSeparator, e.at,

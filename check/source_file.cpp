@@ -4,14 +4,10 @@
 
 #include "check/display_width.h"
 #include "lookup/cp932.h"
+#include "lookup/format.h"
 #include "lookup/text.h"
 
 namespace milden::check {
-namespace {
-
-constexpr bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
-
-}  // namespace
 
 SourceFile::SourceFile(std::string_view bytes) : bytes_(bytes) {
     lineStarts_.push_back(0);
@@ -54,12 +50,12 @@ std::uint32_t SourceFile::Column(const ItemPosition& at, ColumnUnit unit) const 
 
 std::size_t SourceFile::ItemEnd(std::size_t offset) const {
     std::size_t end = offset;
-    if (end < bytes_.size() && bytes_[end] == '"') {
+    if (end < bytes_.size() && bytes_[end] == kQuote) {
         ++end;
-        while (end < bytes_.size() && bytes_[end] != '"' && !IsLineEnd(bytes_[end])) ++end;
+        while (end < bytes_.size() && bytes_[end] != kQuote && !IsLineEnd(bytes_[end])) ++end;
         return std::min(end + 1, bytes_.size());
     }
-    while (end < bytes_.size() && bytes_[end] != ',' && !IsLineEnd(bytes_[end])) ++end;
+    while (end < bytes_.size() && bytes_[end] != kItemSeparator && !IsLineEnd(bytes_[end])) ++end;
     return end;
 }
 

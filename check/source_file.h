@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "lookup/format.h"
 #include "lookup/load_observer.h"
 
 namespace milden::check {
@@ -38,7 +39,7 @@ public:
     // The empty item at offset stands where a value was meant: ended by a comma, or written as
     // "". An empty item ended by a line end (a comma at the end of a line, a blank line) is not.
     bool EmptyItemMeantAsValue(std::size_t offset) const {
-        return offset < bytes_.size() && (bytes_[offset] == ',' || bytes_[offset] == '"');
+        return offset < bytes_.size() && (bytes_[offset] == kItemSeparator || bytes_[offset] == kQuote);
     }
 
 private:

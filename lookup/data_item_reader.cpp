@@ -18,7 +18,6 @@ namespace {
 constexpr std::size_t kReadBlockBytes = std::size_t{1} << 18;
 
 constexpr bool IsDelimiter(char c) { return c == ',' || c == '\r' || c == '\n'; }
-constexpr bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
 
 }  // namespace
 

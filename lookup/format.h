@@ -86,6 +86,12 @@ String TwoDigits(std::size_t slot) {
     return {Char('0' + slot / 10 % 10), Char('0' + slot % 10)};
 }
 
+// What the item reader cuts items at: a comma or a line end (CR LF, LF or CR); an item that
+// begins with a double quote runs to the next one.
+inline constexpr char kItemSeparator = ',';
+inline constexpr char kQuote = '"';
+constexpr bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
+
 // Items and characters with a meaning of their own inside sections. The item reader knows only
 // commas, line ends and double quotes; these are read by the section readers.
 inline constexpr std::string_view kSectionEnd = "}";  // ends any section
