@@ -66,6 +66,4 @@ std::string Quote(std::u16string_view text) {
 
 std::string Quote(std::string_view ascii) { return Quote(std::u16string(ascii.begin(), ascii.end())); }
 
-std::string PlaceText(const ItemPosition& at) { return std::to_string(at.line) + ":" + std::to_string(at.column); }
-
 }  // namespace milden::check

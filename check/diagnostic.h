@@ -60,7 +60,4 @@ private:
 std::string Quote(std::u16string_view text);
 std::string Quote(std::string_view ascii);
 
-// "L:C", the place of an earlier item named in a message, its column in decoded characters.
-std::string PlaceText(const ItemPosition& at);
-
 }  // namespace milden::check
