@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "cli/display_text.h"
+#include "check/display_text.h"
 #include "cli/json_text.h"
 
 namespace milden::cli {

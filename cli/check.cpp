@@ -1,23 +1,57 @@
 #include "cli/check.h"
 
-#include <memory>
+#include <cstdio>
+#include <cstdlib>
 
+#include "check/check_data.h"
+#include "check/file_bytes.h"
 #include "cli/data_file_arg.h"
+#include "cli/diagnostic_printer.h"
 #include "cli/exit_status.h"
-#include "cli/load_checker.h"
-#include "cli/table_checks.h"
+#include "cli/terminal.h"
+#include "lookup/format.h"
 
 namespace milden::cli {
+namespace {
 
-int RunCheck(const std::string& dataFile, StandardOutput& out) {
-    const DataFileArg file = DataFileNamed(dataFile);
-    auto session = std::make_unique<LookupSession>();
-    LoadChecker checker;
-    if (!LoadOrSayWhy(*session, file, &checker)) return kExitCannotRun;
-    Diagnostics& diagnostics = checker.diagnostics();
-    CheckLoadedTables(session->tables(), checker.record(), diagnostics);
-    AppendDiagnostics(file.shown, diagnostics, out.text());
-    return diagnostics.count() == 0 ? kExitClean : kExitFindings;
+bool EnvironmentSays(const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr && value[0] != '\0';
+}
+
+DiagnosticStyle StyleOf(const CommandLine& line) {
+    const bool terminal = StandardOutputIsTerminal();
+    DiagnosticStyle style;
+    style.json = line.json;
+    style.columnUnit = line.check.columnUnit;
+    if (line.json) return style;
+    // As compilers do: colour on a terminal that is not "dumb", unless NO_COLOR says otherwise.
+    const char* term = std::getenv("TERM");
+    const bool dumb = term != nullptr && std::string_view(term) == "dumb";
+    style.color = line.check.color == CheckOptions::Color::Always ||
+                  (line.check.color == CheckOptions::Color::Auto && terminal && !dumb && !EnvironmentSays("NO_COLOR"));
+    style.sourceLines = terminal || line.check.color == CheckOptions::Color::Always;
+    return style;
+}
+
+}  // namespace
+
+int RunCheck(const CommandLine& line, StandardOutput& out) {
+    const DataFileArg file = DataFileNamed(line.dataFile);
+    // One byte past the read limit tells whether the file goes on beyond it.
+    const check::FileBytes read = check::ReadFileBytes(file.path, kReadLimitBytes + 1);
+    if (!read.error.empty()) {
+        std::fprintf(stderr, "milden-lookup: cannot read the data file %s: %s\n", file.shown.c_str(), read.error.c_str());
+        return kExitCannotRun;
+    }
+    check::Diagnostics diagnostics(line.check.maxPerKind);
+    for (const check::Code code : line.check.ignored) diagnostics.Ignore(code);
+    check::CheckDataBytes(read.bytes, diagnostics);
+    const check::SourceFile source(std::string_view(read.bytes).substr(0, kReadLimitBytes));
+    AppendDiagnostics(file.shown, source, diagnostics, StyleOf(line), out.text());
+    const bool failed = diagnostics.CountOf(check::Severity::Error) > 0 ||
+                        (line.check.werror && diagnostics.CountOf(check::Severity::Warning) > 0);
+    return failed ? kExitFindings : kExitClean;
 }
 
 }  // namespace milden::cli

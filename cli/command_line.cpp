@@ -1,5 +1,8 @@
 #include "cli/command_line.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace milden::cli {
 namespace {
 
@@ -17,7 +20,8 @@ std::string_view UsageText() {
   milden-lookup [--data FILE] [--json] --range 090|080|070 TEXT...
   milden-lookup [--data FILE] [--json] NUMBER...
   milden-lookup [--data FILE] [--json]      (one input per line from standard input)
-  milden-lookup --check [FILE]
+  milden-lookup --check [--json] [--ignore CODE,...] [--werror] [--color WHEN]
+                [--column-unit UNIT] [--max-per-kind N] [FILE]
   milden-lookup --dump [--json] [FILE]
   milden-lookup --diff [--json] OLD NEW
 
@@ -41,11 +45,28 @@ the answer the window's message box gives; checks a data file, lists its answers
 Without inputs, each line of standard input is one input (blank lines are skipped, CR LF
 line ends are accepted, a line longer than 1 MiB is skipped as unreadable).
 
-  --check      reports every item of the data file (FILE, --data FILE or sorvane.dat) that the
-               window drops, ignores or cannot answer with, one warning a line:
-                 FILE:LINE:COLUMN: warning: TEXT   (FILE: warning: TEXT without a place)
-               then a summary line. The column counts characters; the operator "27" is
-               position 7 of group 2 of a range's operator list.
+  --check      checks the data file (FILE, --data FILE or sorvane.dat) and reports, at the
+               line and column of its cause and as compilers do, what changes answers or
+               loses data (error) and what only looks odd (warning), with notes on what
+               follows from it; then a summary line:
+                 FILE:LINE:COLUMN: error: TEXT [CODE]
+                 FILE:LINE:COLUMN: note: TEXT
+               The operator "27" is position 7 of group 2 of a range's operator list; the
+               codes are listed in milden-lookup(1). A name deleted from the 090 operator
+               list of the bundled file, leaving ",,", gives:
+sorvane.dat:38:16: error: empty name in operator group 0: it takes no position, so the names after it move one position forward [empty-name]
+sorvane.dat:38:17: note: "au（KDDI）" is read as operator 01
+    --ignore CODE,...   silences the diagnostics with these codes
+    --werror            warnings count as errors for the exit status
+    --color WHEN        auto (the default: on a terminal, unless NO_COLOR is set), always,
+                        never; on a terminal or with always each place's line is shown with
+                        a caret under the item
+    --column-unit UNIT  display (the default: tab stops every 8, wide characters 2), byte
+                        (the file's Shift-JIS bytes) or char
+    --max-per-kind N    at most N diagnostics of each code, the rest counted (20; 0: all)
+    --json              one JSON object per diagnostic: "file", "line", "column",
+                        "severity", "code", "message", "notes" (each "line", "column",
+                        "message")
   --dump       the answer of every block, 090-0000 to 090-9999, then 080, then 070: CSV with
                the header range,block,answer, or with --json {"range","block","answer"} lines.
                The answer is the second line of the window's answer without "です。".
@@ -53,10 +74,10 @@ line ends are accepted, a line longer than 1 MiB is skipped as unreadable).
                the same way, "080-5120..080-5129: OLD ANSWER -> NEW ANSWER", then a summary
                line; with --json {"first","last","old","new"} lines and no summary.
 
-Exit status: 0 when every input was read, no warning was found, nothing changed; 1 when some
-input could not be read, some warning was found, something changed; 2 for a usage error
-(unknown option, bad --range value) or a data file that cannot be read; 3 when the output
-could not be written.
+Exit status: 0 when every input was read, the data file has no error, nothing changed; 1 when
+some input could not be read, the data file has an error (or a warning, with --werror),
+something changed; 2 for a usage error (unknown option, bad --range value) or a data file that
+cannot be read (the reason is said); 3 when the output could not be written.
 )";
 }
 
@@ -71,14 +92,16 @@ std::optional<CommandLine::Action> ModeOf(std::string_view arg) {
 }
 
 // What each mode accepts beyond its options, checked once every argument has been read.
-CommandLine CheckedForItsMode(CommandLine line) {
+// checkOption: the first option given that only --check takes.
+CommandLine CheckedForItsMode(CommandLine line, std::string_view checkOption) {
+    if (!checkOption.empty() && line.action != CommandLine::Action::Check)
+        return UsageError(std::string(checkOption) + " applies only to --check");
     if (line.action == CommandLine::Action::Lookup) return line;
     if (line.range) return UsageError("--range applies only to lookups");
     switch (line.action) {
     case CommandLine::Action::Check:
     case CommandLine::Action::Dump: {
         const std::string mode = line.action == CommandLine::Action::Check ? "--check" : "--dump";
-        if (line.action == CommandLine::Action::Check && line.json) return UsageError("--json does not apply to --check");
         if (line.inputs.size() > 1) return UsageError(mode + " reads one data file");
         if (line.inputs.size() == 1) {
             if (!line.dataFile.empty()) return UsageError(mode + " reads one data file: FILE or --data FILE");
@@ -95,6 +118,50 @@ CommandLine CheckedForItsMode(CommandLine line) {
     }
 }
 
+// Reads the value of one of the options that take one into line; an error message, or empty.
+std::string TakeValue(CommandLine& line, std::string_view name, std::string_view value) {
+    CheckOptions& check = line.check;
+    if (name == "--data") {
+        if (value.empty()) return "--data needs a file name";
+        line.dataFile = value;
+    } else if (name == "--range") {
+        line.range = RangeFromName(value);
+        if (!line.range) return "--range must be 090, 080 or 070, not " + std::string(value);
+    } else if (name == "--ignore") {
+        for (std::size_t start = 0; start <= value.size();) {
+            const std::size_t comma = std::min(value.find(',', start), value.size());
+            const std::string_view code = value.substr(start, comma - start);
+            const std::optional<check::Code> known = check::CodeNamed(code);
+            if (!known) return "--ignore: no diagnostic has the code \"" + std::string(code) + "\"";
+            check.ignored.push_back(*known);
+            start = comma + 1;
+        }
+    } else if (name == "--color") {
+        if (value == "auto") check.color = CheckOptions::Color::Auto;
+        else if (value == "always") check.color = CheckOptions::Color::Always;
+        else if (value == "never") check.color = CheckOptions::Color::Never;
+        else return "--color must be auto, always or never, not " + std::string(value);
+    } else if (name == "--column-unit") {
+        if (value == "display") check.columnUnit = check::ColumnUnit::Display;
+        else if (value == "byte") check.columnUnit = check::ColumnUnit::Byte;
+        else if (value == "char") check.columnUnit = check::ColumnUnit::Char;
+        else return "--column-unit must be display, byte or char, not " + std::string(value);
+    } else {  // --max-per-kind
+        std::size_t count = 0;
+        for (const char c : value) {
+            if (c < '0' || c > '9' || count > 1000000) return "--max-per-kind needs a count, not " + std::string(value);
+            count = count * 10 + static_cast<std::size_t>(c - '0');
+        }
+        if (value.empty()) return "--max-per-kind needs a count";
+        check.maxPerKind = count;
+    }
+    return {};
+}
+
+constexpr std::string_view kValueOptions[] = {"--data", "--range", "--ignore", "--color", "--column-unit", "--max-per-kind"};
+
+bool OnlyForCheck(std::string_view option) { return option != "--data" && option != "--range" && option != "--json"; }
+
 }  // namespace
 
 CommandLine ParseCommandLine(std::span<const char* const> args) {
@@ -107,6 +174,7 @@ CommandLine ParseCommandLine(std::span<const char* const> args) {
     if (line.action != CommandLine::Action::Lookup) return line;
 
     bool optionsEnded = false;
+    std::string_view checkOption;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string_view arg = args[i];
         if (optionsEnded || !arg.starts_with("-")) {
@@ -128,9 +196,15 @@ CommandLine ParseCommandLine(std::span<const char* const> args) {
             line.action = *mode;
             continue;
         }
-        // The two options with a value: "--name VALUE" or "--name=VALUE".
+        if (arg == "--werror") {
+            line.check.werror = true;
+            if (checkOption.empty()) checkOption = arg;
+            continue;
+        }
+        // The options with a value: "--name VALUE" or "--name=VALUE".
         const std::string_view name = arg.substr(0, arg.find('='));
-        if (name != "--data" && name != "--range") return UsageError("unknown option " + std::string(arg));
+        if (std::find(std::begin(kValueOptions), std::end(kValueOptions), name) == std::end(kValueOptions))
+            return UsageError("unknown option " + std::string(arg));
         std::string_view value;
         if (name.size() < arg.size()) {
             value = arg.substr(name.size() + 1);
@@ -139,15 +213,10 @@ CommandLine ParseCommandLine(std::span<const char* const> args) {
         } else {
             return UsageError(std::string(name) + " needs a value");
         }
-        if (name == "--data") {
-            if (value.empty()) return UsageError("--data needs a file name");
-            line.dataFile = value;
-        } else {
-            line.range = RangeFromName(value);
-            if (!line.range) return UsageError("--range must be 090, 080 or 070, not " + std::string(value));
-        }
+        if (std::string error = TakeValue(line, name, value); !error.empty()) return UsageError(std::move(error));
+        if (OnlyForCheck(name) && checkOption.empty()) checkOption = name;
     }
-    return CheckedForItsMode(std::move(line));
+    return CheckedForItsMode(std::move(line), checkOption);
 }
 
 }  // namespace milden::cli

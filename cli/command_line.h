@@ -7,9 +7,22 @@
 #include <string_view>
 #include <vector>
 
+#include "check/codes.h"
+#include "check/diagnostic.h"
+#include "check/source_file.h"
 #include "cli/whole_number.h"
 
 namespace milden::cli {
+
+// How --check reports.
+struct CheckOptions {
+    enum class Color { Auto, Always, Never };
+    std::vector<check::Code> ignored;  // --ignore CODE,...
+    bool werror = false;               // warnings count as errors for the exit status
+    Color color = Color::Auto;
+    check::ColumnUnit columnUnit = check::ColumnUnit::Display;
+    std::size_t maxPerKind = check::Diagnostics::kDefaultKeptPerCode;  // 0: no limit
+};
 
 struct CommandLine {
     enum class Action { Lookup, Check, Dump, Diff, Help, Version, UsageError };
@@ -18,6 +31,7 @@ struct CommandLine {
     std::string dataFile;
     bool json = false;
     std::optional<Range> range;      // --range R: the inputs are TEXTs typed into that range's box
+    CheckOptions check;
     // Lookup: the inputs, none meaning one per line from standard input. Diff: OLD and NEW.
     std::vector<std::string> inputs;
     std::string error;                    // for UsageError: what was wrong, one line

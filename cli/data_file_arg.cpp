@@ -2,7 +2,8 @@
 
 #include <cstdio>
 
-#include "cli/display_text.h"
+#include "check/display_text.h"
+#include "check/file_bytes.h"
 
 namespace milden::cli {
 
@@ -13,7 +14,9 @@ DataFileArg DataFileNamed(const std::string& name) {
 
 bool LoadOrSayWhy(LookupSession& session, const DataFileArg& file, LoadObserver* observer) {
     if (session.LoadFile(file.path, observer)) return true;
-    std::fprintf(stderr, "milden-lookup: cannot read the data file %s\n", file.shown.c_str());
+    const std::string why = check::WhyUnreadable(file.path);
+    std::fprintf(stderr, "milden-lookup: cannot read the data file %s: %s\n", file.shown.c_str(),
+                 why.empty() ? "a read error" : why.c_str());
     return false;
 }
 

@@ -2,9 +2,9 @@
 
 #include <memory>
 
-#include "cli/block_answers.h"
+#include "engine/block_answers.h"
 #include "cli/data_file_arg.h"
-#include "cli/display_text.h"
+#include "check/display_text.h"
 #include "cli/exit_status.h"
 #include "cli/json_text.h"
 #include "lookup/utf8.h"

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "cli/block_answers.h"
+#include "engine/block_answers.h"
 #include "cli/data_file_arg.h"
 #include "cli/exit_status.h"
 #include "cli/json_text.h"

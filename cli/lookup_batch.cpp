@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "cli/data_file_arg.h"
-#include "cli/display_text.h"
+#include "check/display_text.h"
 #include "cli/exit_status.h"
 #include "cli/line_reader.h"
 

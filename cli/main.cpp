@@ -26,7 +26,7 @@ int Run(std::span<const char* const> args) {
         std::fprintf(stderr, "milden-lookup: %s\nTry 'milden-lookup --help'.\n", line.error.c_str());
         return kExitCannotRun;
     case CommandLine::Action::Lookup: status = RunLookup(line, out); break;
-    case CommandLine::Action::Check: status = RunCheck(line.dataFile, out); break;
+    case CommandLine::Action::Check: status = RunCheck(line, out); break;
     case CommandLine::Action::Dump: status = RunDump(line.dataFile, line.json, out); break;
     case CommandLine::Action::Diff: status = RunDiff(line.inputs[0], line.inputs[1], line.json, out); break;
     }

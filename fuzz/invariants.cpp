@@ -1,5 +1,6 @@
 #include "fuzz/invariants.h"
 
+#include <algorithm>
 #include <cstddef>
 
 #include "lookup/cp932.h"
@@ -85,7 +86,7 @@ std::string CheckReleased(const LookupTables& t) {
     return {};
 }
 
-EventChecker::EventChecker(std::string_view bytes) {
+EventChecker::EventChecker(std::string_view bytes) : fileSize_(std::min(bytes.size(), kReadLimitBytes)) {
     const std::u16string text = DecodeCp932(bytes.substr(0, kReadLimitBytes));
     std::size_t start = 0;
     for (std::size_t i = 0; i <= text.size(); ++i) {
@@ -100,7 +101,7 @@ void EventChecker::OnLoadEvent(const LoadEvent& e) {
     if (!problem_.empty()) return;
     const bool placed = !(e.kind == LoadEventKind::Note && e.reason == LoadEventReason::ReadLimit);
     if (placed && (e.at.line < 1 || e.at.line > lineLengths_.size() || e.at.column < 1 ||
-                   e.at.column > lineLengths_[e.at.line - 1] + 1)) {
+                   e.at.column > lineLengths_[e.at.line - 1] + 1 || e.at.offset > fileSize_)) {
         problem_ = "event outside the file at " + std::to_string(e.at.line) + ":" + std::to_string(e.at.column);
         return;
     }

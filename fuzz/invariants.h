@@ -33,6 +33,7 @@ public:
 private:
     using Place = std::tuple<std::size_t, int, int, int>;  // range, then the event's place
     std::vector<std::size_t> lineLengths_;  // decoded characters of each line
+    std::size_t fileSize_;
     std::string problem_;
     std::map<Place, std::u16string> cells_, names_, codes_;
     std::vector<std::vector<std::u16string>> numbers_ = std::vector<std::vector<std::u16string>>(3);

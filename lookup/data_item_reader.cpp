@@ -18,7 +18,6 @@ namespace {
 constexpr std::size_t kReadBlockBytes = std::size_t{1} << 18;
 
 constexpr bool IsDelimiter(char c) { return c == ',' || c == '\r' || c == '\n'; }
-constexpr bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
 
 }  // namespace
 
@@ -87,7 +86,7 @@ ItemPosition DataItemReader::PositionOf(std::size_t offset) {
     }
     countedColumns_ += static_cast<std::uint32_t>(DecodeCp932(bytes_.substr(countedTo_ - base_, at - countedTo_)).size());
     countedTo_ = at;
-    return {line_, countedColumns_ + 1};
+    return {line_, countedColumns_ + 1, at};
 }
 
 DataItem DataItemReader::NextItemAcrossBlocks() {

@@ -55,10 +55,24 @@ inline constexpr int kCellsPerRow = 10;
 inline constexpr int kCellsPerBlock = kRowsPerBlock * kCellsPerRow;
 constexpr int CellSlot(int index, int row, int column) { return (index * kRowsPerBlock + row) * kCellsPerRow + column; }
 constexpr int CellCount(Range range) { return FormatOf(range).indexCount * kCellsPerBlock; }
+// The digits of a cell slot: {index, row, column}.
+constexpr std::array<int, 3> CellOfSlot(int slot) {
+    return {slot / kCellsPerBlock, slot / kCellsPerRow % kRowsPerBlock, slot % kCellsPerRow};
+}
 
 // The four digits after a range name one of its 10,000 blocks of numbers; a cell covers ten of
 // them (the fourth digit).
+inline constexpr std::size_t kTypedDigits = 4;
 inline constexpr std::size_t kBlocksPerRange = 10000;
+inline constexpr std::size_t kBlocksPerCell = 10;
+
+// A code names one operator by two digits (group, position), or two operators by four.
+inline constexpr std::size_t kOneOperatorCodeLength = 2;
+inline constexpr std::size_t kTwoOperatorCodeLength = 4;
+constexpr bool IsCodeForm(std::u16string_view code) {
+    return (code.size() == kOneOperatorCodeLength || code.size() == kTwoOperatorCodeLength) &&
+           std::all_of(code.begin(), code.end(), [](char16_t c) { return c >= u'0' && c <= u'9'; });
+}
 
 // Block (0 to 9999) or cell slot (0 to 99) written as the digits typed for it: "0123", "07".
 template <typename String = std::string>
@@ -71,6 +85,12 @@ String TwoDigits(std::size_t slot) {
     using Char = typename String::value_type;
     return {Char('0' + slot / 10 % 10), Char('0' + slot % 10)};
 }
+
+// What the item reader cuts items at: a comma or a line end (CR LF, LF or CR); an item that
+// begins with a double quote runs to the next one.
+inline constexpr char kItemSeparator = ',';
+inline constexpr char kQuote = '"';
+constexpr bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
 
 // Items and characters with a meaning of their own inside sections. The item reader knows only
 // commas, line ends and double quotes; these are read by the section readers.
@@ -110,12 +130,15 @@ inline constexpr std::array<SectionKey, 9> kSectionKeys{{
     {kRangeFormats[2].operatorListKey, Range::kPhs, SectionKind::OperatorList},
 }};
 
-// The key that item equals exactly, or nullptr.
-constexpr const SectionKey* FindSectionKey(std::string_view item) {
+// The key that item (the file's bytes, or decoded text) equals exactly, or nullptr.
+template <typename Text>
+constexpr const SectionKey* FindSectionKeyIn(Text item) {
     for (const SectionKey& key : kSectionKeys)
-        if (item == key.key) return &key;
+        if (IsMark(item, key.key)) return &key;
     return nullptr;
 }
+constexpr const SectionKey* FindSectionKey(std::string_view item) { return FindSectionKeyIn(item); }
+constexpr const SectionKey* FindSectionKey(std::u16string_view item) { return FindSectionKeyIn(item); }
 // The key of a range's section of the given kind.
 constexpr const SectionKey& KeyOf(Range range, SectionKind kind) {
     for (const SectionKey& key : kSectionKeys)

@@ -12,7 +12,7 @@ constexpr std::string_view kKindNames[] = {
 constexpr std::string_view kReasonNames[] = {
     "None", "NotASectionKey", "Comment", "NoValue", "BeforeFirstBlock", "AfterBlockEnd", "NegativeIndex",
     "InSkippedBlock", "IndexPastLastIndex", "PastTenthColumn", "AfterTenthRow", "ShortFirstValue",
-    "CodeOfDroppedNumber", "CounterLimit", "ReadLimit", "InvalidShiftJis", "TextAfterClosingQuote",
+    "CodeOfDroppedNumber", "CounterLimit", "ReadLimit", "EmptyItem", "InvalidShiftJis", "TextAfterClosingQuote",
     "QuotedItemSpansLineEnd"};
 
 static_assert(std::size(kKindNames) == static_cast<std::size_t>(LoadEventKind::Note) + 1);

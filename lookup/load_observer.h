@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
@@ -12,9 +13,11 @@
 namespace milden {
 
 // 1-based; the column counts the characters (UTF-16 units) of the decoded line before the item.
+// offset is the item's first byte in the file, from which other column units can be counted.
 struct ItemPosition {
     std::uint32_t line = 0;
     std::uint32_t column = 0;
+    std::size_t offset = 0;
     friend bool operator==(const ItemPosition&, const ItemPosition&) = default;
 };
 
@@ -52,6 +55,7 @@ enum class LoadEventReason : std::uint8_t {
     CodeOfDroppedNumber, // the code that follows such a value
     CounterLimit,        // past a 16-bit counter's limit (groups, positions, exception items)
     ReadLimit,           // the item runs past the part of the file that is read
+    EmptyItem,           // an empty item in an operator list or a prefix-table block: it takes no place
     // Note:
     InvalidShiftJis,        // bytes that are not code page 932 were read as U+FFFD
     TextAfterClosingQuote,  // text between a closing quote and the next comma or line end, dropped

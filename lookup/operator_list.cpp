@@ -57,7 +57,11 @@ SectionEnd ReadOperatorListSection(OperatorList& list, DataItemReader& reader) {
             end = SectionEnd::Closed;
             break;
         }
-        if (raw.empty()) continue;
+        if (raw.empty()) {
+            // (The item a read-limit cut leaves empty is the last, and reported already.)
+            if (report.on() && !reader.AtEnd()) report(item, LoadEventKind::Ignored, LoadEventReason::EmptyItem, {group, position});
+            continue;
+        }
         if (report.on() && position == 0) firstOfGroup = KeptItem(item);
         const std::string_view value = CellValueOf(item);
         if (!value.empty() && group < kGroupLimit && position < kPositionLimit) {

@@ -96,7 +96,11 @@ SectionEnd ReadPrefixTableSection(PrefixTable& table, DataItemReader& reader) {
             outside = Outside::AfterBlockEnd;
             continue;
         }
-        if (item.empty()) continue;
+        if (item.empty()) {
+            if (report.on() && inBlock && taken.text.empty() && !reader.AtEnd())
+                report(taken, LoadEventKind::Ignored, LoadEventReason::EmptyItem, {index, row, column});
+            continue;
+        }
         if (!inBlock) {
             if (report.on()) report(taken, LoadEventKind::Ignored, ReasonOf(outside));
             continue;

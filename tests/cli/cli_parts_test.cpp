@@ -12,7 +12,7 @@
 #include "cli/command_line.h"
 #include "cli/line_reader.h"
 #include "tests/support/temp_dir.h"
-#include "cli/display_text.h"
+#include "check/display_text.h"
 #include "cli/whole_number.h"
 
 namespace milden::cli {
@@ -130,7 +130,7 @@ TEST(CommandLineTest, ModesTakeTheirFiles) {
 
 TEST(CommandLineTest, ModesRefuseWhatDoesNotApply) {
     for (const std::vector<const char*>& args :
-         {std::vector<const char*>{"--check", "--dump"}, {"--check", "--json"}, {"--dump", "--range", "090"},
+         {std::vector<const char*>{"--check", "--dump"}, {"--dump", "--werror"}, {"--dump", "--range", "090"},
           {"--check", "a", "b"}, {"--dump", "a", "--data", "b"}, {"--diff", "a"}, {"--diff", "a", "b", "c"},
           {"--diff", "--data", "a", "b", "c"}}) {
         const CommandLine line = Parse(args);

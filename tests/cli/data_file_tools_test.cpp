@@ -1,6 +1,8 @@
 // milden-lookup --check, --dump and --diff, run as the real program on real files.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <ostream>
 #include <sstream>
@@ -45,121 +47,117 @@ ProgramRun RunWith(const std::vector<std::pair<std::string, std::string>>& files
 }
 
 // ---- --check ----
+// Which diagnostic each kind of fault gives is tested on the checker itself (tests/check); here,
+// how milden-lookup prints them, and its exit status.
 
-// The 080 and 070 sections every case shares, after its own lines: correct, so that a case's
-// warnings are its own.
-constexpr std::string_view kOther =
-    "keitai_tolvas080{\r\nハチ;\r\n}\r\nkeitai_tolva_num080{\r\nindex=5\r\n00,50;\r\n}\r\n"
-    "phs_tolvas{\r\nピー;\r\n}\r\nphs_tolva_num{\r\nindex=6\r\n00,40,30;\r\n}\r\nhash_phs_tolva_num{\r\n6020,00\r\n}\r\n";
+// Ten rows of ten cells of code 01, and the 080 and 070 sections, correct.
+std::string CorrectRest() {
+    std::string rows;
+    for (int r = 0; r < 10; ++r) rows += "01,01,01,01,01,01,01,01,01,01;\r\n";
+    return "keitai_tolva_num{\r\nindex=1\r\n" + rows + "}\r\nkeitai_tolvas080{\r\nH,I;\r\n}\r\nkeitai_tolva_num080{\r\nindex=5\r\n" +
+           rows + "}\r\nphs_tolvas{\r\nP,Q;\r\n}\r\nphs_tolva_num{\r\nindex=6\r\n" + rows + "}\r\n";
+}
 
-struct CheckCase {
-    const char* name;
-    friend void PrintTo(const CheckCase& c, std::ostream* os) { *os << c.name; }
-    std::string file;  // UTF-8; kOther follows it unless alone
-    // "LINE:COLUMN words of the warning", or ": words" for one without a place, in output order.
-    std::vector<std::string> warnings;
-    bool alone = false;
-};
+// An empty name (an error with a note) after a tab, half-width and wide characters, and a stray
+// "}" (a warning).
+const std::string kBroken = "keitai_tolvas{\r\n\tｱｲｳ,ドコモ,,B;\r\n}\r\n}\r\n" + CorrectRest();
 
-class Check : public ::testing::TestWithParam<CheckCase> {};
-
-TEST_P(Check, WarnsAtTheItemOfEachFaultOnce) {
-    const CheckCase& c = GetParam();
-    const ProgramRun run = RunWith({{"broken.dat", c.file + (c.alone ? "" : std::string(kOther))}}, {"--check", "broken.dat"});
-    const std::vector<std::string> lines = Lines(run.out);
-    ASSERT_EQ(lines.size(), c.warnings.size() + 1) << run.out;
-    for (std::size_t i = 0; i < c.warnings.size(); ++i) {
-        const std::string& expected = c.warnings[i];
-        const std::size_t space = expected.find(' ');
-        const std::string place = expected.substr(0, space);
-        EXPECT_TRUE(lines[i].starts_with("broken.dat" + (place == ":" ? "" : ":" + place) + ": warning: ")) << lines[i];
-        EXPECT_NE(lines[i].find(expected.substr(space + 1)), std::string::npos) << lines[i] << "\n  wanted: " << expected;
-    }
-    EXPECT_EQ(lines.back(), "broken.dat: " + std::to_string(c.warnings.size()) + (c.warnings.size() == 1 ? " warning" : " warnings"));
+TEST(Check, PrintsDiagnosticsNotesAndASummaryAsCompilersDo) {
+    const ProgramRun run = RunWith({{"broken.dat", kBroken}}, {"--check", "broken.dat"});
+    EXPECT_EQ(run.out,
+              "broken.dat:2:20: error: empty name in operator group 0: it takes no position, so the names after it move one "
+              "position forward [empty-name]\n"
+              "broken.dat:2:21: note: \"B\" is read as operator 02\n"
+              "broken.dat:4:1: warning: \"}\" closes no section [stray-item]\n"
+              "broken.dat: 1 error, 1 warning\n");
     EXPECT_EQ(run.exitCode, 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    BrokenFiles, Check,
-    ::testing::Values(
-        CheckCase{"KeysNearlyWrittenRight",
-                  "Keitai_tolvas{\r\nA;\r\n}\r\nkeitai_tolva_num {\r\nindex=1\r\n00;\r\n}\r\nkeitai_tolvas\r\n{\r\nA;\r\n}\r\n"
-                  "keitai_tolvas{\r\nA;\r\n}\r\nkeitai_tolva_num{\r\nindex=1\r\n00;\r\n}\r\n",
-                  {"1:1 \"Keitai_tolvas{\" opens no section: did you mean \"keitai_tolvas{\"?",
-                   "4:1 did you mean \"keitai_tolva_num{\"?", "8:1 \"keitai_tolvas\" opens no section: did you mean"}},
-        CheckCase{"MisspeltKeyIsTheOnlyWarningOfItsSection",
-                  "KEITAI_TOLVA_NUM080 {\r\nindex=5\r\n00;\r\n}\r\nkeitai_tolvas{\r\nA;\r\n}\r\nkeitai_tolva_num{\r\nindex=1\r\n00;\r\n}\r\n"
-                  "phs_tolvas{\r\nピー;\r\n}\r\nphs_tolva_num{\r\nindex=6\r\n00;\r\n}\r\n",
-                  {"1:1 did you mean \"keitai_tolva_num080{\"?"},
-                  true},
-        CheckCase{"StrayTopLevelItems",
-                  "stray\r\n# note, more\r\n}\r\nindex=0\r\n00;\r\n}\r\nkeitai_tolvas{\r\nA;\r\n}\r\nkeitai_tolva_num{\r\nindex=1\r\n00;\r\n}\r\n",
-                  {"1:1 \"stray\" is outside any section", "2:9 a comma ends the comment before \"more\"",
-                   "3:1 \"}\" closes no section", "4:1 \"index=0\" is outside any section: is a section key missing"}},
-        CheckCase{"PrefixTableDrops",
-                  "keitai_tolvas{\r\nA;\r\n}\r\nkeitai_tolva_num{\r\nx\r\nindex=1\r\n00,00,00,00,00,00,00,00,00,00,00,00;\r\n"
-                  ";,;,;,;,;,;,;,;,;\r\n00\r\n00\r\n]\r\ny\r\nz\r\nindex=-1\r\n00\r\n]\r\nindex=10\r\n00;\r\n]\r\n}\r\n",
-                  {"5:1 \"x\" comes before the first index line", "7:31 row 0 of index 1 has more than ten cells: \"00\"",
-                   "9:1 \"00\" comes after the tenth row of index 1", "12:1 \"y\" comes after \"]\"",
-                   "14:1 index -1 is below 0", "17:1 index 10 is past the last index 9 of \"keitai_tolva_num{\""}},
-        CheckCase{"OperatorGroupsAndCodes",
-                  "keitai_tolvas{\r\nA,B;\r\nC\r\n}\r\nkeitai_tolva_num{\r\nindex=1\r\n00,01,02,27,0127,5,81,27;\r\n}\r\n",
-                  {"3:1 operator group 1 has no \";\" before the end of the section",
-                   "7:7 cell code \"02\" names operator 02, which \"keitai_tolvas{\" does not have",
-                   "7:10 cell code \"27\" names operator 27, which \"keitai_tolvas{\" does not have (and 1 more cell)",
-                   "7:13 cell code \"0127\" names operator 27", "7:18 cell code \"5\" is not two or four digits"}},
-        CheckCase{"ExceptionLists",
-                  "keitai_tolvas{\r\nA,B;\r\n}\r\nkeitai_tolva_num{\r\nindex=1\r\n40,40,40,01;\r\n}\r\nhash_keitai_tolva_num{\r\n"
-                  "5,01\r\n1000,01,1001,00,1000,01\r\n123,01,1030,01\r\n1010,21,1011\r\n}\r\n",
-                  {"6:7 cell holds the exception mark \"40\", but \"hash_keitai_tolva_num{\" has no number from 1020 to 1029",
-                   "9:1 \"5\" is too short to be an exception number", "10:17 exception number \"1000\" repeats the one at 10:1",
-                   "11:1 exception number \"123\" is not four digits", "11:8 \"1030\" is never searched: its cell holds \"01\"",
-                   "12:6 exception code \"21\" names operator 21", "12:9 exception number \"1011\" has no code"}},
-        CheckCase{"SectionsRunOnAndItemsMisread",
-                  "keitai_tolvas{\r\nA;\r\nkeitai_tolva_num{\r\nindex=1\r\n00;\r\n}\r\nkeitai_tolvas{\r\n\"B\r\nC;\"\r\n\"D\"x,\\x81;\r\n}\r\n"
-                  "hash_keitai_tolva_num{\r\n}\r\nkeitai_tolva_num{\r\nindex=1\r\n00,",
-                  {": no \"keitai_tolva_num080{\" section", ": no \"phs_tolva_num{\" section",
-                   "3:1 \"keitai_tolva_num{\" opens no section: it is read as part of \"keitai_tolvas{\", which has no \"}\"",
-                   "8:1 the quoted item \"B\uFFFD\uFFFDC;\" runs over a line end", "10:1 the text after the closing quote of \"D\"",
-                   "10:6 invalid Shift-JIS: \"\uFFFD;\"", "14:1 section \"keitai_tolva_num{\" has no closing \"}\""},
-                  true},
-        CheckCase{"MissingSections",
-                  "keitai_tolva_num080{\r\nindex=5\r\n00,40;\r\n}\r\n",
-                  {": no \"keitai_tolvas{\" section: every 090 search answers キャリアが不明",
-                   ": no \"keitai_tolva_num{\" section: every 090 search answers", ": no \"keitai_tolvas080{\" section: the codes of",
-                   ": no \"phs_tolva_num{\" section: every 070 search answers",
-                   "3:4 cell holds the exception mark \"40\", but there is no \"hash_keitai_tolva_num080{\" section"},
-                  true}),
-    [](const auto& info) { return std::string(info.param.name); });
+TEST(Check, ExitsWith1OnlyForErrorsUnlessWarningsCountToo) {
+    struct { std::vector<std::string> options; std::string summary; int exitCode; } cases[] = {
+        {{"--ignore", "empty-name"}, "broken.dat: 0 errors, 1 warning\n", 0},
+        {{"--ignore=stray-item,empty-name"}, "broken.dat: no errors or warnings\n", 0},
+        {{"--ignore", "empty-name", "--werror"}, "broken.dat: 0 errors, 1 warning\n", 1},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> args{"--check", "broken.dat"};
+        args.insert(args.end(), c.options.begin(), c.options.end());
+        const ProgramRun run = RunWith({{"broken.dat", kBroken}}, args);
+        EXPECT_TRUE(run.out.ends_with(c.summary)) << run.out;
+        EXPECT_EQ(run.exitCode, c.exitCode) << c.options.back();
+    }
+    EXPECT_EQ(RunWith({{"broken.dat", kBroken}}, {"--check", "broken.dat", "--ignore", "no-such-code"}).exitCode, 2);
+}
 
-TEST(CheckCleanFiles, GiveNoWarning) {
-    const std::string clean =
-        "# every section with comments and placeholders and quoted items and both kinds of code\r\n"
-        "keitai_tolvas{\r\n#,ドコモ,\"エーユー;\"\r\nソフト;\r\n}\r\n"
-        "keitai_tolva_num{\r\nindex=1 [090-1000 to 090-1999\r\n01,02,40,81,0210,#,10;\r\n]\r\n# the rest is unknown\r\n}\r\n"
-        "hash_keitai_tolva_num{\r\n1020,01\r\n1021,0210\r\n}\r\n" + std::string(kOther) +
-        "hash_keitai_tolva_num080{\r\n}\r\n";
-    const ProgramRun mine = RunWith({{"sorvane.dat", clean}}, {"--check"});
-    EXPECT_EQ(mine.out, "sorvane.dat: no warnings\n");
-    EXPECT_EQ(mine.exitCode, 0);
+TEST(Check, ColumnsInDisplayColumnsBytesOrCharacters) {
+    for (const auto& [unit, column] : {std::pair{"display", "2:20"}, {"byte", "2:13"}, {"char", "2:10"}}) {
+        const ProgramRun run = RunWith({{"broken.dat", kBroken}}, {"--check", "--column-unit", unit, "broken.dat", "--json"});
+        EXPECT_TRUE(run.out.starts_with(std::string(R"({"file":"broken.dat","line":2,"column":)") + (column + 2) + ",")) << run.out;
+    }
+}
+
+TEST(Check, ColourAndTheSourceLineWithACaret) {
+    const ProgramRun run = RunWith({{"broken.dat", kBroken}}, {"--check", "--color=always", "--ignore=stray-item", "broken.dat"});
+    const std::vector<std::string> lines = Lines(run.out);
+    ASSERT_EQ(lines.size(), 7u) << run.out;
+    EXPECT_EQ(lines[0],
+              "\33[01m\33[Kbroken.dat:2:20:\33[m\33[K \33[01;31m\33[Kerror:\33[m\33[K empty name in operator group 0: it takes "
+              "no position, so the names after it move one position forward [\33[01;31m\33[Kempty-name\33[m\33[K]");
+    EXPECT_EQ(lines[1], "    2 |         ｱｲｳ,ドコモ,,B;");
+    EXPECT_EQ(lines[2], "      |                    \33[01;32m\33[K^\33[m\33[K");
+    EXPECT_EQ(lines[3], "\33[01m\33[Kbroken.dat:2:21:\33[m\33[K \33[01;36m\33[Knote:\33[m\33[K \"B\" is read as operator 02");
+    EXPECT_EQ(lines[5], "      |                     \33[01;32m\33[K^~\33[m\33[K");
+}
+
+TEST(Check, JsonLinesOnly) {
+    const ProgramRun run = RunWith({{"broken.dat", kBroken}}, {"--check", "--json", "broken.dat"});
+    EXPECT_EQ(run.out,
+              R"({"file":"broken.dat","line":2,"column":20,"severity":"error","code":"empty-name","message":"empty name in )"
+              R"(operator group 0: it takes no position, so the names after it move one position forward","notes":[{"line":2,)"
+              R"("column":21,"message":"\"B\" is read as operator 02"}]})" "\n"
+              R"({"file":"broken.dat","line":4,"column":1,"severity":"warning","code":"stray-item","message":"\"}\" closes no )"
+              R"(section","notes":[]})" "\n");
+    EXPECT_EQ(run.exitCode, 1);
+}
+
+TEST(Check, TheBundledFileIsClean) {
     const ProgramRun bundled = RunProgram(kProgram, {"--check", kBundled}, "", ".");
-    EXPECT_EQ(bundled.out, kBundled + ": no warnings\n");
+    EXPECT_EQ(bundled.out, kBundled + ": no errors or warnings\n");
     EXPECT_EQ(bundled.exitCode, 0);
 }
 
-TEST(CheckManyFaults, KeepsTheFirstTenThousandWithAPlace) {
-    std::string strays;
-    for (int i = 0; i < 20000; ++i) strays += "x\r\n";
-    const std::vector<std::string> lines = Lines(RunWith({{"sorvane.dat", strays}}, {"--check"}).out);
-    ASSERT_EQ(lines.size(), 10004u + 1);
-    EXPECT_TRUE(lines[0].starts_with("sorvane.dat: warning: no \"keitai_tolvas{\" section")) << lines[0];
-    EXPECT_EQ(lines.back(), "sorvane.dat: 20004 warnings, the first 10004 found shown");
+// 70 MiB of junk: every kind is cut to 20 diagnostics and a count, and the read limit is an error.
+TEST(Check, JunkPastTheReadLimitGivesAScreenful) {
+    const TempDir dir;
+    {
+        std::ofstream out(dir.path() / "junk.dat", std::ios::binary);
+        const std::string line = "junk" + std::string(1000, 'x') + "\x81,}\r\n";
+        std::string chunk;
+        while (chunk.size() < (1 << 20)) chunk += line;
+        for (int mib = 0; mib < 70; ++mib) out << chunk;
+    }
+    const ProgramRun run = RunProgram(kProgram, {"--check", "junk.dat"}, "", dir.path());
+    const std::vector<std::string> lines = Lines(run.out);
+    EXPECT_LT(lines.size(), 80u);
+    EXPECT_EQ(lines.front(), "junk.dat: error: only the first 64 MiB of the file are read: the rest is ignored [read-limit]");
+    EXPECT_EQ(std::count_if(lines.begin(), lines.end(), [](const std::string& l) { return l.ends_with("[invalid-shift-jis]"); }), 21);
+    EXPECT_NE(run.out.find("more diagnostics with this code not shown [stray-item]"), std::string::npos);
+    EXPECT_EQ(run.exitCode, 1);
 }
 
-TEST(CheckUnreadableFile, ExitsWith2) {
-    const ProgramRun run = RunWith({}, {"--check"});
-    EXPECT_EQ(run.err, "milden-lookup: cannot read the data file sorvane.dat\n");
-    EXPECT_EQ(run.exitCode, 2);
+TEST(Check, SaysWhyAFileCannotBeRead) {
+    const TempDir dir;
+    std::filesystem::create_directory(dir.path() / "sorvane.dat");
+    struct { std::vector<std::string> args; std::filesystem::path in; std::string err; } cases[] = {
+        {{"--check"}, dir.path(), "milden-lookup: cannot read the data file sorvane.dat: it is a directory\n"},
+        {{"--check", "none.dat"}, dir.path(), "milden-lookup: cannot read the data file none.dat: no such file\n"},
+        {{"--dump", "none.dat"}, dir.path(), "milden-lookup: cannot read the data file none.dat: no such file\n"},
+    };
+    for (const auto& c : cases) {
+        const ProgramRun run = RunProgram(kProgram, c.args, "", c.in);
+        EXPECT_EQ(run.err, c.err);
+        EXPECT_EQ(run.exitCode, 2);
+    }
 }
 
 // ---- --dump ----
@@ -232,7 +230,7 @@ TEST(Diff, RunsSplitWhereTheChangeDiffers) {
 
 TEST(Diff, UnreadableFileExitsWith2) {
     const ProgramRun run = RunProgram(kProgram, {"--diff", kBundled, "/nonexistent/x.dat"}, "", ".");
-    EXPECT_EQ(run.err, "milden-lookup: cannot read the data file /nonexistent/x.dat\n");
+    EXPECT_EQ(run.err, "milden-lookup: cannot read the data file /nonexistent/x.dat: no such file\n");
     EXPECT_EQ(run.exitCode, 2);
 }
 

@@ -1,6 +1,6 @@
 #!/bin/sh
 # Feeds milden-lookup's JSON Lines to Python's strict JSON parser: answers, warnings, an error and
-# operator names full of characters that JSON must escape.
+# operator names full of characters that JSON must escape, and the diagnostics of --check.
 set -eu
 program=$1
 python=python3
@@ -27,3 +27,9 @@ printf 'keitai_tolvas{\r\nA;\r\n}\r\n' > plain.dat
 "$python" -m json.tool --json-lines dump.jsonl > /dev/null
 "$python" -m json.tool --json-lines diff.jsonl > /dev/null
 echo "$(cat dump.jsonl diff.jsonl | wc -l) JSON lines of --dump and --diff parsed"
+
+# --check of a file full of faults, with quotes, backslashes and control characters in its items.
+"$program" --check --json sorvane.dat > check.jsonl || [ $? -eq 1 ]
+"$python" -m json.tool --json-lines check.jsonl > /dev/null
+[ "$(wc -l < check.jsonl)" -gt 3 ] || { echo "expected diagnostics from --check --json"; exit 1; }
+echo "$(wc -l < check.jsonl) JSON lines of --check parsed"

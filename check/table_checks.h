@@ -1,13 +1,13 @@
-// The warnings that need the whole file loaded: codes that name no operator, exception marks
+// The diagnostics that need the whole file loaded: codes that name no operator, exception marks
 // without entries and entries that no search reaches, and missing sections that change answers.
 #pragma once
 
-#include "cli/diagnostic.h"
-#include "cli/load_checker.h"
+#include "check/diagnostic.h"
+#include "check/load_checker.h"
 #include "lookup/lookup_tables.h"
 
-namespace milden::cli {
+namespace milden::check {
 
 void CheckLoadedTables(const LookupTables& tables, const LoadRecord& record, Diagnostics& diagnostics);
 
-}  // namespace milden::cli
+}  // namespace milden::check

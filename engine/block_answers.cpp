@@ -1,6 +1,6 @@
-#include "cli/block_answers.h"
+#include "engine/block_answers.h"
 
-namespace milden::cli {
+namespace milden {
 
 std::size_t BlockOf(std::u16string_view fourDigits) {
     std::size_t block = 0;
@@ -16,4 +16,4 @@ std::vector<std::u16string> AnswerEveryBlock(const LookupSession& session) {
     return answers;
 }
 
-}  // namespace milden::cli
+}  // namespace milden

@@ -1,5 +1,5 @@
 // The answer of every four-digit block of the three ranges, as the window gives it: what
-// --dump lists, what --diff compares and what a batch of whole numbers prints.
+// milden-lookup --dump lists, what --diff compares and what a batch of whole numbers prints.
 #pragma once
 
 #include <cstddef>
@@ -9,13 +9,13 @@
 
 #include "engine/lookup_session.h"
 
-namespace milden::cli {
+namespace milden {
 
-// The block named by four ASCII digits: "0123" is block 123.
+// The block named by four ASCII digits: "0123" is block 123. The inverse of FourDigits.
 std::size_t BlockOf(std::u16string_view fourDigits);
 
 // The name text of every block, 090-0000 to 090-9999, then 080, then 070: entry
 // OrdinalOf(range) * kBlocksPerRange + block.
 std::vector<std::u16string> AnswerEveryBlock(const LookupSession& session);
 
-}  // namespace milden::cli
+}  // namespace milden

@@ -6,7 +6,7 @@
 
 #include "lookup/utf8.h"
 
-namespace milden::cli {
+namespace milden {
 
 // Like Utf16ToUtf8, for text that ends up on one line of a terminal: control characters other
 // than the tab (C0, DEL and C1, which include line breaks and the start of escape sequences)
@@ -14,4 +14,7 @@ namespace milden::cli {
 // terminal.
 std::string ToDisplayUtf8(std::u16string_view text);
 
-}  // namespace milden::cli
+// Whether c is one of the characters ToDisplayUtf8 replaces.
+constexpr bool IsControlCharacter(char16_t c) { return (c < 0x20 && c != u'\t') || (c >= 0x7F && c <= 0x9F); }
+
+}  // namespace milden
