@@ -1,7 +1,6 @@
 #include "cli/data_file_arg.h"
 
-#include <cstdio>
-
+#include "cli/console.h"
 #include "cli/display_text.h"
 
 namespace milden::cli {
@@ -13,7 +12,7 @@ DataFileArg DataFileNamed(const std::string& name) {
 
 bool LoadOrSayWhy(LookupSession& session, const DataFileArg& file, LoadObserver* observer) {
     if (session.LoadFile(file.path, observer)) return true;
-    std::fprintf(stderr, "milden-lookup: cannot read the data file %s\n", file.shown.c_str());
+    WriteStandardError("milden-lookup: cannot read the data file " + file.shown + "\n");
     return false;
 }
 
