@@ -1,5 +1,5 @@
 // What only Windows has in a data file's place: devices, consoles, named pipes, and files that
-// other programs hold or lock. Each reads like a missing or a shorter file, and nothing blocks.
+// other programs hold without sharing. Each reads like a missing file, and nothing blocks.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -38,27 +38,6 @@ TEST(DataFileOnWindows, FileHeldWithoutSharingReadsLikeAMissingOne) {
     EXPECT_FALSE(t.OperatorList090Loaded);
     ::CloseHandle(held);
     EXPECT_TRUE(LoadDataFile(t, path));
-}
-
-TEST(DataFileOnWindows, LockedRangeEndsTheFileWhereItsBlockStarts) {
-    // The first 256 KiB block reads; the next one, which holds the locked range, fails as at a
-    // read error, so only the section before it loads.
-    TempDir dir;
-    std::string bytes = "keitai_tolvas{\r\nA;\r\n}\r\n";
-    bytes.resize(std::size_t{1} << 20, '\n');
-    bytes += "keitai_tolvas080{\r\nB;\r\n}";
-    const std::string path = dir.Write("sorvane.dat", bytes);
-    const HANDLE locker = ::CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                        nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(locker, INVALID_HANDLE_VALUE);
-    OVERLAPPED from{};
-    from.Offset = 512 << 10;
-    ASSERT_TRUE(::LockFileEx(locker, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 4096, 0, &from));
-    LookupTables t;
-    EXPECT_TRUE(LoadDataFile(t, path));
-    EXPECT_EQ(OperatorName090(t, 0, 0), u"A");
-    EXPECT_FALSE(t.OperatorList080Loaded);
-    ::CloseHandle(locker);
 }
 
 }  // namespace
