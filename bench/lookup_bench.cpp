@@ -19,11 +19,6 @@ namespace {
 // Counts the boxes and the characters shown, so the message text is built and not optimised away.
 using test_support::CountingBoxes;
 
-std::u16string FourDigits(int n) {
-    return {static_cast<char16_t>(u'0' + n / 1000), static_cast<char16_t>(u'0' + n / 100 % 10),
-            static_cast<char16_t>(u'0' + n / 10 % 10), static_cast<char16_t>(u'0' + n % 10)};
-}
-
 const LookupTables& BundledTables(bool& bundled) {
     static bool wasBundled = false;
     static const LookupTables tables = [] {
@@ -48,7 +43,7 @@ struct Lookup {
 std::vector<Lookup> AllTexts() {
     std::vector<Lookup> all;
     for (const RangeFormat& format : kRangeFormats) {
-        for (int n = 0; n < format.indexCount * 1000; ++n) all.push_back({format.range, FourDigits(n)});
+        for (int n = 0; n < format.indexCount * 1000; ++n) all.push_back({format.range, FourDigits<std::u16string>(n)});
     }
     return all;
 }

@@ -14,8 +14,6 @@ constexpr std::array<std::string_view, 8> kNames = {
     "アオイ通信（旧名）", "ハヤテ・テレコム", "キタ電気通信", "ツバメ移動体通信"};
 
 
-std::string TwoDigits(int n) { return {static_cast<char>('0' + n / 10 % 10), static_cast<char>('0' + n % 10)}; }
-
 // Cell codes of every kind the lookup reads: one pair, two pairs, the marks, a quoted cell with
 // a comma, a comment item, a cell with a ";" remark and an empty cell.
 std::string Cell(int index, int row, int column, const RangeFormat& range) {

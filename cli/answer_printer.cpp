@@ -54,42 +54,44 @@ void AnswerPrinter::BeginInput(std::optional<std::string_view> input) {
             AppendJsonString(out_, Utf16ToUtf8(Utf8ToUtf16(*input)));  // invalid UTF-8 becomes U+FFFD
         }
     }
-    boxStart_ = out_.size();
 }
 
 void AnswerPrinter::ShowMessage(std::u16string_view prompt, BoxStyle style, std::optional<std::u16string_view> title) {
     answered_ = true;
+    AppendBox(out_, prompt, style, title);
+}
+
+void AnswerPrinter::AppendBox(std::string& out, std::u16string_view prompt, BoxStyle style,
+                              std::optional<std::u16string_view> title) const {
     if (format_ == OutputFormat::Text) {
         ForEachPromptLine(prompt, [&](std::u16string_view line) {
-            out_ += ToDisplayUtf8(line);
-            out_ += '\n';
+            out += ToDisplayUtf8(line);
+            out += '\n';
         });
         return;
     }
-    out_ += ",\"shown\":true";
-    AppendKey(out_, "icon");
-    AppendJsonString(out_, IconName(style));
-    AppendKey(out_, "title");
+    out += ",\"shown\":true";
+    AppendKey(out, "icon");
+    AppendJsonString(out, IconName(style));
+    AppendKey(out, "title");
     if (title) {
-        AppendJsonString(out_, Utf16ToUtf8(*title));
+        AppendJsonString(out, *title);
     } else {
-        out_ += "null";
+        out += "null";
     }
-    AppendKey(out_, "lines");
+    AppendKey(out, "lines");
     char separator = '[';
     ForEachPromptLine(prompt, [&](std::u16string_view line) {
-        out_ += separator;
+        out += separator;
         separator = ',';
-        AppendJsonString(out_, Utf16ToUtf8(line));
+        AppendJsonString(out, line);
     });
-    out_ += "]}\n";
+    out += "]}\n";
 }
 
-void AnswerPrinter::ShowPrinted(std::string_view first, std::string_view second, std::string_view third) {
+void AnswerPrinter::ShowAppendedBox(std::string_view box) {
     answered_ = true;
-    out_ += first;
-    out_ += second;
-    out_ += third;
+    out_ += box;
 }
 
 void AnswerPrinter::Unreadable(std::string_view message) {

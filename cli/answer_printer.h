@@ -24,20 +24,19 @@ public:
     // for an input too long to be kept.
     void BeginInput(std::optional<std::string_view> input);
     void ShowMessage(std::u16string_view prompt, BoxStyle style, std::optional<std::u16string_view> title) override;
+    // Appends to out the bytes that ShowMessage prints for a box: they depend on the box alone,
+    // not on the input, so that a box printed once can be shown again with ShowAppendedBox.
+    void AppendBox(std::string& out, std::u16string_view prompt, BoxStyle style,
+                   std::optional<std::u16string_view> title) const;
+    void ShowAppendedBox(std::string_view box);
     // The input could not be read: message says why.
     void Unreadable(std::string_view message);
     // Ends the input; in JSON, writes the end of the object of an input that showed no box.
     void EndInput();
 
-    // What the box of the current input printed: it depends on the box alone, not on the input,
-    // so the same box for a later input can be printed again, from pieces, with ShowPrinted.
-    std::string_view PrintedBox() const { return std::string_view(out_).substr(boxStart_); }
-    void ShowPrinted(std::string_view first, std::string_view second, std::string_view third);
-
 private:
     OutputFormat format_;
     std::string& out_;
-    std::size_t boxStart_ = 0;
     bool answered_ = false;
 };
 

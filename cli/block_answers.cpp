@@ -8,17 +8,11 @@ std::size_t BlockOf(std::u16string_view fourDigits) {
     return block;
 }
 
-std::u16string FourDigits(std::size_t block) {
-    std::u16string digits(4, u'0');
-    for (std::size_t i = 4; i-- > 0; block /= 10) digits[i] = static_cast<char16_t>(u'0' + block % 10);
-    return digits;
-}
-
 std::vector<std::u16string> AnswerEveryBlock(const LookupSession& session) {
     std::vector<std::u16string> answers;
     answers.reserve(kAllRanges.size() * kBlocksPerRange);
     for (const Range range : kAllRanges)
-        for (std::size_t block = 0; block < kBlocksPerRange; ++block) answers.push_back(session.Answer(range, FourDigits(block)));
+        for (std::size_t block = 0; block < kBlocksPerRange; ++block) answers.push_back(session.Answer(range, FourDigits<std::u16string>(block)));
     return answers;
 }
 

@@ -11,12 +11,8 @@
 
 namespace milden::cli {
 
-inline constexpr std::size_t kBlocksPerRange = 10000;
-
 // The block named by four ASCII digits: "0123" is block 123.
 std::size_t BlockOf(std::u16string_view fourDigits);
-// The four digits of a block: block 123 is "0123".
-std::u16string FourDigits(std::size_t block);
 
 // The name text of every block, 090-0000 to 090-9999, then 080, then 070: entry
 // OrdinalOf(range) * kBlocksPerRange + block.

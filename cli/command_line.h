@@ -17,7 +17,7 @@ struct CommandLine {
     // --data FILE, or the FILE of --check and --dump; empty: sorvane.dat in the current directory.
     std::string dataFile;
     bool json = false;
-    std::optional<RangeIndex> range;      // --range R: the inputs are TEXTs typed into that range's box
+    std::optional<Range> range;      // --range R: the inputs are TEXTs typed into that range's box
     // Lookup: the inputs, none meaning one per line from standard input. Diff: OLD and NEW.
     std::vector<std::string> inputs;
     std::string error;                    // for UsageError: what was wrong, one line

@@ -14,7 +14,7 @@ namespace {
 
 // "080-5123"
 std::string BlockName(Range range, std::size_t block) {
-    return std::string(FormatOf(range).digits) + "-" + Utf16ToUtf8(FourDigits(block));
+    return std::string(FormatOf(range).digits) + "-" + FourDigits(block);
 }
 
 // An answer on a line of the text diff; "" for an empty name, which would otherwise vanish.
@@ -53,9 +53,9 @@ void AppendDiff(const std::vector<ChangedRun>& runs, bool json, StandardOutput& 
         const std::string last = BlockName(run.range, run.last);
         if (json) {
             text += "{\"first\":\"" + first + "\",\"last\":\"" + last + "\",\"old\":";
-            AppendJsonString(text, Utf16ToUtf8(run.before));
+            AppendJsonString(text, run.before);
             text += ",\"new\":";
-            AppendJsonString(text, Utf16ToUtf8(run.after));
+            AppendJsonString(text, run.after);
             text += "}\n";
         } else {
             text += run.first == run.last ? first : first + ".." + last;

@@ -32,7 +32,7 @@ void AppendDump(const std::vector<std::u16string>& answers, bool json, StandardO
     if (!json) text += "range,block,answer\n";
     for (std::size_t i = 0; i < answers.size(); ++i) {
         const std::string_view range = FormatOf(kAllRanges[i / kBlocksPerRange]).digits;
-        const std::string block = Utf16ToUtf8(FourDigits(i % kBlocksPerRange));
+        const std::string block = FourDigits(i % kBlocksPerRange);
         const std::string answer = Utf16ToUtf8(answers[i]);
         if (json) {
             text += "{\"range\":\"";

@@ -1,23 +1,32 @@
 #include "cli/json_text.h"
 
+#include "lookup/utf8.h"
+
 namespace milden::cli {
 namespace {
 
-constexpr bool NeedsEscape(char c) { return c == '"' || c == '\\' || static_cast<unsigned char>(c) < 0x20; }
+constexpr bool NeedsEscape(char32_t c) { return c == '"' || c == '\\' || c < 0x20; }
+
+// The escape of a character for which NeedsEscape holds, written at out (room for six bytes);
+// returns the end of what was written.
+char* PutEscaped(char* out, char32_t c) {
+    static constexpr char kHex[] = "0123456789abcdef";
+    *out++ = '\\';
+    switch (c) {
+    case '"': *out++ = '"'; break;
+    case '\\': *out++ = '\\'; break;
+    case '\n': *out++ = 'n'; break;
+    case '\r': *out++ = 'r'; break;
+    case '\t': *out++ = 't'; break;
+    default:
+        for (const char h : {'u', '0', '0', kHex[c >> 4], kHex[c & 0xF]}) *out++ = h;
+    }
+    return out;
+}
 
 void AppendEscaped(std::string& out, char c) {
-    static constexpr char kHex[] = "0123456789abcdef";
-    switch (c) {
-    case '"': out += "\\\""; return;
-    case '\\': out += "\\\\"; return;
-    case '\n': out += "\\n"; return;
-    case '\r': out += "\\r"; return;
-    case '\t': out += "\\t"; return;
-    default:
-        out += "\\u00";
-        out += kHex[(c >> 4) & 0xF];
-        out += kHex[c & 0xF];
-    }
+    char escaped[6];
+    out.append(escaped, PutEscaped(escaped, static_cast<unsigned char>(c)));
 }
 
 }  // namespace
@@ -28,13 +37,27 @@ void AppendJsonString(std::string& out, std::string_view utf8) {
     // batch's time.
     std::size_t runStart = 0;
     for (std::size_t i = 0; i < utf8.size(); ++i) {
-        if (!NeedsEscape(utf8[i])) continue;
+        if (!NeedsEscape(static_cast<unsigned char>(utf8[i]))) continue;
         out.append(utf8, runStart, i - runStart);
         AppendEscaped(out, utf8[i]);
         runStart = i + 1;
     }
     out.append(utf8, runStart);
     out += '"';
+}
+
+void AppendJsonString(std::string& out, std::u16string_view text) {
+    // At most six bytes a unit (an escape), written in place and cut to size after.
+    const std::size_t start = out.size();
+    out.resize(start + text.size() * 6 + 2);
+    char* o = out.data() + start;
+    *o++ = '"';
+    for (std::size_t i = 0; i < text.size();) {
+        const char32_t c = NextCodePoint(text, i);
+        o = NeedsEscape(c) ? PutEscaped(o, c) : PutUtf8(o, c);
+    }
+    *o++ = '"';
+    out.resize(static_cast<std::size_t>(o - out.data()));
 }
 
 }  // namespace milden::cli

@@ -23,7 +23,7 @@ std::string Quoted(std::string_view input) {
 
 }  // namespace
 
-LookupBatch::LookupBatch(const LookupSession& session, OutputFormat format, std::optional<RangeIndex> typedRange,
+LookupBatch::LookupBatch(const LookupSession& session, OutputFormat format, std::optional<Range> typedRange,
                          StandardOutput& out)
     : session_(session), typedRange_(typedRange), out_(out), printer_(format, out.text()),
       wholeNumberBoxes_(session, printer_),
@@ -33,8 +33,7 @@ bool LookupBatch::Answer(std::string_view input) {
     printer_.BeginInput(input);
     bool read = true;
     if (typedRange_) {
-        const FixedRangeOptions range(kAllRanges.at(static_cast<std::size_t>(*typedRange_)));
-        session_.Search(Utf8ToUtf16(input), range, printer_);
+        session_.Search(Utf8ToUtf16(input), FixedRangeOptions(*typedRange_), printer_);
     } else {
         const auto number = ReadWholeNumber(input);
         if (const auto* n = std::get_if<WholeNumber>(&number)) {

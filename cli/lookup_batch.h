@@ -18,7 +18,7 @@ namespace milden::cli {
 class LookupBatch {
 public:
     // typedRange: each input is the text typed into that range's box; nothing: whole numbers.
-    LookupBatch(const LookupSession& session, OutputFormat format, std::optional<RangeIndex> typedRange,
+    LookupBatch(const LookupSession& session, OutputFormat format, std::optional<Range> typedRange,
                 StandardOutput& out);
 
     // Answers one input; false when it could not be read.
@@ -31,7 +31,7 @@ private:
     void Unreadable(const std::string& what, const std::string& why);
 
     const LookupSession& session_;
-    std::optional<RangeIndex> typedRange_;
+    std::optional<Range> typedRange_;
     StandardOutput& out_;
     AnswerPrinter printer_;
     WholeNumberBoxes wholeNumberBoxes_;

@@ -10,17 +10,11 @@
 namespace milden::cli {
 namespace {
 
-constexpr std::size_t kCellsPerBlock = kRowsPerBlock * kCellsPerRow;
-
 bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 bool AllDigits(std::u16string_view s) { return std::all_of(s.begin(), s.end(), IsDigit); }
 
 // A code names one operator by two digits, or two operators by four.
 bool IsCodeForm(std::u16string_view code) { return (code.size() == 2 || code.size() == 4) && AllDigits(code); }
-
-bool IsMark(std::u16string_view code, std::string_view mark) {
-    return std::equal(code.begin(), code.end(), mark.begin(), mark.end());
-}
 
 bool Before(ItemPosition a, ItemPosition b) { return a.line != b.line ? a.line < b.line : a.column < b.column; }
 
@@ -176,9 +170,9 @@ private:
                                 Quote(format_.exceptionListKey) + " section, so it reads as an ordinary code",
                             "cell", "cells");
             } else if (!cellHasEntry_[slot]) {
-                std::u16string numbers = FourDigits(slot * 10);
+                std::u16string numbers = FourDigits<std::u16string>(slot * 10);
                 numbers += u" to ";
-                numbers += FourDigits(slot * 10 + 9);
+                numbers += FourDigits<std::u16string>(slot * 10 + 9);
                 Warn(at, "cell holds the exception mark " + Quote(format_.exceptionMark) + ", but " +
                              Quote(format_.exceptionListKey) + " has no number from " + Utf16ToUtf8(numbers));
             }

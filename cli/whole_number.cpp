@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <iterator>
 
-#include "lookup/format.h"
-
 namespace milden::cli {
 namespace {
 
@@ -16,9 +14,9 @@ constexpr std::size_t kMaxDigitsAfterRange = 8;
 
 }  // namespace
 
-std::optional<RangeIndex> RangeFromName(std::string_view name) {
+std::optional<Range> RangeFromName(std::string_view name) {
     for (const RangeFormat& format : kRangeFormats) {
-        if (name == format.digits) return static_cast<RangeIndex>(OrdinalOf(format.range));
+        if (name == format.digits) return format.range;
     }
     return std::nullopt;
 }
@@ -47,9 +45,9 @@ std::variant<WholeNumber, std::string> ReadWholeNumber(std::string_view input) {
     const std::string_view digits(kept, std::min(count, std::size(kept)));
     if (digits.empty() || digits == "0") return std::string("no digits to read");
     if (digits.size() < 3) return std::string("too short to name a range");
-    const std::optional<RangeIndex> range = RangeFromName(digits.substr(0, 3));
+    const std::optional<Range> range = RangeFromName(digits.substr(0, 3));
     if (!range) return std::string("the number does not begin with 090, 080 or 070 (+81 90, +81 80 or +81 70)");
-    const std::string_view rangeName = kRangeFormats[static_cast<std::size_t>(*range)].digits;
+    const std::string_view rangeName = FormatOf(*range).digits;
     if (count < 3 + 4) {
         return "fewer than four digits follow " + std::string(rangeName);
     }
@@ -59,6 +57,7 @@ std::variant<WholeNumber, std::string> ReadWholeNumber(std::string_view input) {
     WholeNumber number;
     number.range = *range;
     number.text.assign(digits.begin() + 3, digits.begin() + 7);
+    for (const char16_t digit : number.text) number.block = number.block * 10 + static_cast<std::size_t>(digit - u'0');
     return number;
 }
 

@@ -6,17 +6,17 @@
 #include <string_view>
 #include <variant>
 
+#include "lookup/format.h"
+
 namespace milden::cli {
 
-// The index of the window's range option button: 0 "090-", 1 "080-", 2 "070-".
-using RangeIndex = int;
-
-// "090", "080" or "070" as a range index; nothing for any other text.
-std::optional<RangeIndex> RangeFromName(std::string_view name);
+// "090", "080" or "070" as its range; nothing for any other text.
+std::optional<Range> RangeFromName(std::string_view name);
 
 struct WholeNumber {
-    RangeIndex range = 0;
-    std::u16string text;  // the four digits that follow the range
+    Range range = Range::k090;
+    std::u16string text;    // the four digits that follow the range
+    std::size_t block = 0;  // the same as a number, 0 to 9999
 };
 
 // Reads "090-1234-5678", "09012345678", "090 1234 5678", "+81 90-1234-5678", "+819012345678",

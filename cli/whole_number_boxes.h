@@ -1,22 +1,19 @@
 // The answer boxes of whole numbers, printed at the speed of the output.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "cli/answer_printer.h"
-#include "engine/lookup_session.h"
 #include "cli/whole_number.h"
+#include "engine/lookup_session.h"
 
 namespace milden::cli {
 
-// A whole number's box is the box of its range and name text with the number's four digits in
-// its header. Each (range, name text) is printed through the window's lookup once; its bytes
-// before and after the digits are then reused for every block that gives the same name text,
-// and each block's name text is looked up once.
+// A whole number's box depends only on its range and block (the four digits after the range):
+// each block is looked up through the window's lookup once, and the bytes its box printed are
+// written again for every later number of that block.
 class WholeNumberBoxes {
 public:
     WholeNumberBoxes(const LookupSession& session, AnswerPrinter& printer) : session_(session), printer_(printer) {}
@@ -24,21 +21,17 @@ public:
     void Show(const WholeNumber& number);
 
 private:
-    struct Printed {
-        std::string beforeDigits;
-        std::string afterDigits;
-    };
-    // Prints the box through the lookup; the index of its Printed, or kNone when the digits
-    // could not be found in it (then nothing is kept).
-    std::uint32_t PrintThroughLookup(const WholeNumber& number, std::size_t range, std::u16string nameText);
-
-    static constexpr std::uint32_t kNone = 0;
-
     const LookupSession& session_;
     AnswerPrinter& printer_;
-    std::vector<std::uint32_t> printedOfBlock_;  // by range and four digits; kNone: not yet
-    std::vector<Printed> printed_;               // printed_[i - 1] for index i
-    std::array<std::unordered_map<std::u16string, std::uint32_t>, kAllRanges.size()> printedOfName_;
+    // Every box looked up so far, one after another, and where each block's box lies in it (by
+    // range and block; a length of 0: not looked up yet). One string keeps the boxes close
+    // together in memory, which a batch of random numbers reads at random.
+    struct Span {
+        std::uint32_t start = 0;
+        std::uint32_t length = 0;
+    };
+    std::string boxes_;
+    std::vector<Span> boxOfBlock_;
 };
 
 }  // namespace milden::cli

@@ -22,11 +22,6 @@ std::int16_t DigitValue(std::u16string_view s, std::size_t position) {
     return c >= u'0' && c <= u'9' ? static_cast<std::int16_t>(c - u'0') : 0;
 }
 
-// A cell or exception code equals a mark (ASCII digits) character for character.
-bool IsMark(std::u16string_view code, std::string_view mark) {
-    return code.size() == mark.size() && std::equal(mark.begin(), mark.end(), code.begin());
-}
-
 std::u16string OnePairReading(Range range, const LookupTables& t, std::u16string_view code) {
     return OperatorName(t, range, DigitValue(code, 0), DigitValue(code, 1));
 }
@@ -61,9 +56,8 @@ std::u16string NameText(const LookupTables& t, Range range, std::u16string_view 
     const std::u16string_view cell = t.Prefixes(range).Cell(d[0], d[1], d[2]);
     if (cell.size() >= 4) return TwoPairReading(range, t, cell);
     if (IsMark(cell, format.exceptionMark) && t.ExceptionsLoaded(range)) {
-        const std::u16string key{static_cast<char16_t>(u'0' + d[0]), static_cast<char16_t>(u'0' + d[1]),
-                                 static_cast<char16_t>(u'0' + d[2]), static_cast<char16_t>(u'0' + d[3])};
-        const std::u16string code = FindException(t, format.rangeType, key);
+        const std::u16string key = FourDigits<std::u16string>(CellSlot(d[0], d[1], d[2]) * 10 + d[3]);
+        const std::u16string code = FindException(t, static_cast<std::uint8_t>(OrdinalOf(range)), key);
         return code.size() >= 4 ? TwoPairReading(range, t, code) : OnePairReading(range, t, code);
     }
     if (!cell.empty() && !IsMark(cell, format.unknownMark)) return OnePairReading(range, t, cell);

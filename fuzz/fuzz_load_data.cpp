@@ -1,5 +1,6 @@
 // Fuzz target: the loader on arbitrary bytes, without and with an observer, then the invariants
-// of what it built and of what it reported.
+// of what it built and of what it reported, and the tables against those of the loader it
+// replaced.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -7,6 +8,7 @@
 
 #include "fuzz/invariants.h"
 #include "lookup/lookup_tables.h"
+#include "tests/support/reference_reader.h"
 
 namespace {
 
@@ -23,6 +25,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     milden::LookupTables tables;
     milden::LoadDataBytes(tables, bytes);
     Require(milden::fuzz::CheckLoadInvariants(tables, bytes));
+    if (milden::reference::Dump(tables) != milden::reference::Dump(milden::reference::Load(bytes)))
+        Require("the tables differ from those of the reference reader");
 
     milden::LookupTables observed;
     milden::fuzz::EventChecker checker(bytes);

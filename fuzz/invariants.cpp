@@ -8,7 +8,7 @@
 namespace milden::fuzz {
 namespace {
 
-constexpr std::size_t kIndexLimit = 32767;  // 16-bit indexes and counters
+constexpr auto kIndexLimit = static_cast<std::size_t>(kCounterMax);  // 16-bit indexes and counters
 
 // Stored values come out of the readers cleaned: trimmed, never a comment, never holding ";".
 bool IsCleanValue(std::u16string_view v) {

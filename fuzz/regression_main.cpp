@@ -1,5 +1,6 @@
 // Runs a fuzz target over every file of the given directories (or single files), so that
-// reproducers and seeds are checked by an ordinary build and an ordinary test run.
+// reproducers and seeds are checked by an ordinary build and an ordinary test run. Finding no
+// input at all fails: a moved seed directory must not pass as a clean run.
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -31,6 +32,10 @@ int main(int argc, char** argv) {
         } else if (std::filesystem::is_regular_file(path)) {
             RunFile(path, count);
         }
+    }
+    if (count == 0) {
+        std::fprintf(stderr, "no input found in the given paths\n");
+        return 1;
     }
     std::printf("%d inputs ran clean\n", count);
     return 0;

@@ -10,12 +10,6 @@
 namespace milden {
 namespace {
 
-const SectionKey* FindSectionKey(std::string_view item) {
-    for (const SectionKey& key : kSectionKeys)
-        if (item == key.key) return &key;
-    return nullptr;
-}
-
 SectionEnd ReadSection(LookupTables& t, const SectionKey& key, DataItemReader& reader) {
     switch (key.kind) {
     case SectionKind::PrefixTable: return ReadPrefixTableSection(t.Prefixes(key.range), reader);
@@ -55,29 +49,6 @@ void LoadItems(LookupTables& tables, DataItemReader& reader) {
 }
 
 }  // namespace
-
-const PrefixTable& LookupTables::Prefixes(Range r) const {
-    return r == Range::k090 ? PrefixTable090 : r == Range::k080 ? PrefixTable080 : PrefixTablePhs;
-}
-PrefixTable& LookupTables::Prefixes(Range r) { return const_cast<PrefixTable&>(std::as_const(*this).Prefixes(r)); }
-const ExceptionList& LookupTables::Exceptions(Range r) const {
-    return r == Range::k090 ? ExceptionList090 : r == Range::k080 ? ExceptionList080 : ExceptionListPhs;
-}
-ExceptionList& LookupTables::Exceptions(Range r) {
-    return const_cast<ExceptionList&>(std::as_const(*this).Exceptions(r));
-}
-const bool& LookupTables::ExceptionsLoaded(Range r) const {
-    return r == Range::k090 ? ExceptionList090Loaded : r == Range::k080 ? ExceptionList080Loaded : ExceptionListPhsLoaded;
-}
-bool& LookupTables::ExceptionsLoaded(Range r) { return const_cast<bool&>(std::as_const(*this).ExceptionsLoaded(r)); }
-const OperatorList& LookupTables::Operators(Range r) const {
-    return r == Range::k090 ? OperatorList090 : r == Range::k080 ? OperatorList080 : OperatorListPhs;
-}
-OperatorList& LookupTables::Operators(Range r) { return const_cast<OperatorList&>(std::as_const(*this).Operators(r)); }
-const bool& LookupTables::OperatorsLoaded(Range r) const {
-    return r == Range::k090 ? OperatorList090Loaded : r == Range::k080 ? OperatorList080Loaded : OperatorListPhsLoaded;
-}
-bool& LookupTables::OperatorsLoaded(Range r) { return const_cast<bool&>(std::as_const(*this).OperatorsLoaded(r)); }
 
 std::string DataFilePathInCurrentDirectory() {
     std::error_code ec;

@@ -13,12 +13,12 @@ namespace milden {
 namespace {
 
 // Counted items 1 to 32,766 fit the 16-bit item counter; later items are not read.
-constexpr int kCountedItemLimit = 32766;
+constexpr int kCountedItemLimit = kCounterMax - 1;
 
 template <typename Char>
 std::basic_string_view<Char> CleanLine(std::basic_string_view<Char> item) {
-    if (!item.empty() && item.front() == Char('#')) return {};
-    return TrimSpaces(BeforeFirst(item, Char(';')));
+    if (!item.empty() && item.front() == Char(kCommentStart)) return {};
+    return TrimSpaces(BeforeFirst(item, Char(kRowEnd)));
 }
 
 }  // namespace
@@ -62,7 +62,6 @@ void ExceptionList::Release() {
 }
 
 std::u16string_view CleanExceptionLine(std::u16string_view item) { return CleanLine(item); }
-std::string_view CleanExceptionLine(std::string_view item) { return CleanLine(item); }
 
 SectionEnd ReadExceptionListSection(ExceptionList& list, DataItemReader& reader) {
     const SectionReport report(reader, list.range(), SectionKind::ExceptionList);
@@ -77,7 +76,7 @@ SectionEnd ReadExceptionListSection(ExceptionList& list, DataItemReader& reader)
     SectionEnd end = SectionEnd::EndOfFile;
     while (!reader.AtEnd()) {
         const DataItem item = reader.NextItem();
-        if (item.text == "}") {
+        if (item.text == kSectionEnd) {
             if (report.on()) report(item, LoadEventKind::SectionClosed);
             end = SectionEnd::Closed;
             break;
@@ -137,9 +136,9 @@ SectionEnd ReadExceptionListSection(ExceptionList& list, DataItemReader& reader)
 void ReadExceptionList(ExceptionList& list, DataItemReader& reader) { ReadExceptionListSection(list, reader); }
 
 std::u16string FindException(const LookupTables& tables, std::uint8_t rangeType, std::u16string_view key) {
-    for (const RangeFormat& format : kRangeFormats)
-        if (format.rangeType == rangeType) return tables.Exceptions(format.range).Find(key);
-    return {};
+    // A range type is the range's ordinal.
+    if (rangeType >= kAllRanges.size()) return {};
+    return tables.Exceptions(kAllRanges[rangeType]).Find(key);
 }
 
 }  // namespace milden

@@ -4,9 +4,12 @@
 // from here.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <limits>
+#include <string>
 #include <string_view>
 
 namespace milden {
@@ -32,23 +35,61 @@ struct RangeFormat {
     std::string_view unknownMark;       // cell code that answers "unknown"
     std::u16string_view headerPrefix;   // first line of the answer: prefix, typed text, suffix
     std::u16string_view headerSuffix;
-    std::uint8_t rangeType;             // the exception search's name for the range
 };
 
 inline constexpr std::array<RangeFormat, 3> kRangeFormats{{
     {Range::k090, "090", "keitai_tolva_num{", "hash_keitai_tolva_num{", "keitai_tolvas{", 10, "40", "81",
-     u"090-", u"-****の携帯電話のキャリアは", 0},
+     u"090-", u"-****の携帯電話のキャリアは"},
     {Range::k080, "080", "keitai_tolva_num080{", "hash_keitai_tolva_num080{", "keitai_tolvas080{", 6, "40", "50",
-     u"080-", u"-****の携帯電話のキャリアは", 1},
+     u"080-", u"-****の携帯電話のキャリアは"},
     {Range::kPhs, "070", "phs_tolva_num{", "hash_phs_tolva_num{", "phs_tolvas{", 7, "30", "40",
-     u"070-", u"-****のPHSのキャリアは", 2},
+     u"070-", u"-****のPHSのキャリアは"},
 }};
 
 constexpr const RangeFormat& FormatOf(Range range) { return kRangeFormats[OrdinalOf(range)]; }
 
-// A block of a prefix table has ten rows (second digit) of ten cells (third digit).
+// A block of a prefix table has ten rows (second digit) of ten cells (third digit); its index is
+// the first digit. A cell's slot in a range is its three digits read as a number, 0 to 999.
 inline constexpr int kRowsPerBlock = 10;
 inline constexpr int kCellsPerRow = 10;
+inline constexpr int kCellsPerBlock = kRowsPerBlock * kCellsPerRow;
+constexpr int CellSlot(int index, int row, int column) { return (index * kRowsPerBlock + row) * kCellsPerRow + column; }
+constexpr int CellCount(Range range) { return FormatOf(range).indexCount * kCellsPerBlock; }
+
+// The four digits after a range name one of its 10,000 blocks of numbers; a cell covers ten of
+// them (the fourth digit).
+inline constexpr std::size_t kBlocksPerRange = 10000;
+
+// Block (0 to 9999) or cell slot (0 to 99) written as the digits typed for it: "0123", "07".
+template <typename String = std::string>
+String FourDigits(std::size_t block) {
+    using Char = typename String::value_type;
+    return {Char('0' + block / 1000 % 10), Char('0' + block / 100 % 10), Char('0' + block / 10 % 10), Char('0' + block % 10)};
+}
+template <typename String = std::string>
+String TwoDigits(std::size_t slot) {
+    using Char = typename String::value_type;
+    return {Char('0' + slot / 10 % 10), Char('0' + slot % 10)};
+}
+
+// Items and characters with a meaning of their own inside sections. The item reader knows only
+// commas, line ends and double quotes; these are read by the section readers.
+inline constexpr std::string_view kSectionEnd = "}";  // ends any section
+inline constexpr std::string_view kBlockEnd = "]";    // ends a prefix-table block
+inline constexpr std::string_view kIndexKeyword = "index=";  // "index=N[label" opens block N
+inline constexpr char kLabelStart = '[';
+inline constexpr char kRowEnd = ';';       // anywhere in an item: ends a row or an operator group
+inline constexpr char kCommentStart = '#';  // an item that begins with it stores nothing
+
+// The readers' indexes and counters are 16-bit: they stop at this value instead of overflowing.
+inline constexpr std::int16_t kCounterMax = std::numeric_limits<std::int16_t>::max();
+
+// Text (decoded, or the file's bytes) equals a mark or keyword (ASCII) character for character.
+constexpr bool IsMark(std::u16string_view text, std::string_view mark) {
+    return std::equal(text.begin(), text.end(), mark.begin(), mark.end(),
+                      [](char16_t t, char m) { return t == static_cast<unsigned char>(m); });
+}
+constexpr bool IsMark(std::string_view text, std::string_view mark) { return text == mark; }
 
 struct SectionKey {
     std::string_view key;
@@ -68,6 +109,21 @@ inline constexpr std::array<SectionKey, 9> kSectionKeys{{
     {kRangeFormats[2].exceptionListKey, Range::kPhs, SectionKind::ExceptionList},
     {kRangeFormats[2].operatorListKey, Range::kPhs, SectionKind::OperatorList},
 }};
+
+// The key that item equals exactly, or nullptr.
+constexpr const SectionKey* FindSectionKey(std::string_view item) {
+    for (const SectionKey& key : kSectionKeys)
+        if (item == key.key) return &key;
+    return nullptr;
+}
+// The key of a range's section of the given kind.
+constexpr const SectionKey& KeyOf(Range range, SectionKind kind) {
+    for (const SectionKey& key : kSectionKeys)
+        if (key.range == range && key.kind == kind) return key;
+    return kSectionKeys[0];
+}
+// A key's place in kSectionKeys, for tables kept per section.
+constexpr std::size_t OrdinalOf(const SectionKey& key) { return static_cast<std::size_t>(&key - kSectionKeys.data()); }
 
 // The data file's name; the tool looks for it in the current directory only.
 inline constexpr std::string_view kDataFileName = "sorvane.dat";

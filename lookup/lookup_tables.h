@@ -94,7 +94,6 @@ IndexLine ParseIndexLine(std::string_view item);
 // A cell or operator-name value: "" for a comment, else the text before the first "," and
 // then before the first ";", with spaces trimmed.
 std::u16string_view CleanCellValue(std::u16string_view item);
-std::string_view CleanCellValue(std::string_view item);
 
 // ---- Operator lists ----
 
@@ -115,7 +114,6 @@ void ReadExceptionList(ExceptionList& list, DataItemReader& reader);
 
 // "" for a comment, else the text before the first ";", with spaces trimmed.
 std::u16string_view CleanExceptionLine(std::u16string_view item);
-std::string_view CleanExceptionLine(std::string_view item);
 
 // The code of the first entry whose number equals key in the list of range type 0 (090),
 // 1 (080) or 2 (070); "" for no match or any other type.

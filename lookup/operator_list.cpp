@@ -52,7 +52,7 @@ SectionEnd ReadOperatorListSection(OperatorList& list, DataItemReader& reader) {
     while (!reader.AtEnd()) {
         const DataItem item = reader.NextItem();
         const std::string_view raw = item.text;
-        if (raw == "}") {
+        if (raw == kSectionEnd) {
             if (report.on()) report(item, LoadEventKind::SectionClosed);
             end = SectionEnd::Closed;
             break;
@@ -62,7 +62,7 @@ SectionEnd ReadOperatorListSection(OperatorList& list, DataItemReader& reader) {
         const std::string_view value = CellValueOf(item);
         if (!value.empty() && group < kGroupLimit && position < kPositionLimit) {
             if (!storedInGroup) {
-                list.KeepGroupsUpTo(static_cast<std::size_t>(group));
+                list.ResizeGroups(static_cast<std::size_t>(group) + 1);
                 storedInGroup = true;
             }
             const std::u16string_view name =

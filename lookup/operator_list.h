@@ -26,15 +26,14 @@ public:
     // The name at (group, position); "" where there is none or the position was passed over.
     std::u16string Name(std::size_t group, std::size_t position) const;
 
-    // Building, for the reader. Resize the list to groups 0 .. group, keeping what they hold.
-    void KeepGroupsUpTo(std::size_t group) { groups_.resize(group + 1); }
+    // Building, for the reader. Keeps exactly groups 0 .. count - 1, with what they hold (new
+    // ones have no names).
+    void ResizeGroups(std::size_t count) { groups_.resize(count); }
     // Stores name (code page 932 bytes) at (group, position) of a group that exists and returns
     // it decoded; the group is resized to hold exactly positions 0 .. position, keeping its names.
     std::u16string_view StoreName(std::size_t group, std::size_t position, std::string_view cp932);
     // Frees the spare room of a group that will grow no more.
     void SettleGroup(std::size_t group);
-    // Keeps exactly groups 0 .. count - 1 (new ones have no names).
-    void ResizeGroups(std::size_t count) { groups_.resize(count); }
     // Empties the list and frees its memory.
     void Release();
 

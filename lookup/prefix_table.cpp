@@ -17,27 +17,25 @@ namespace {
 std::int16_t RoundToInt16(double value) {
     // nearbyint rounds half to even in the default rounding mode.
     const double rounded = std::nearbyint(value);
-    if (!(rounded <= std::numeric_limits<std::int16_t>::max())) return std::numeric_limits<std::int16_t>::max();
+    if (!(rounded <= kCounterMax)) return kCounterMax;
     if (rounded < std::numeric_limits<std::int16_t>::min()) return std::numeric_limits<std::int16_t>::min();
     return static_cast<std::int16_t>(rounded);
 }
 
 template <typename Char>
 IndexLine ParseIndex(std::basic_string_view<Char> item) {
-    constexpr Char kPrefix[] = {'i', 'n', 'd', 'e', 'x', '='};
-    const std::basic_string_view<Char> prefix(kPrefix, std::size(kPrefix));
-    if (!item.starts_with(prefix)) return {};  // a comment starts with "#", never "index="
-    const auto number = BeforeFirst(item.substr(prefix.size()), Char('['));
+    if (item.size() < kIndexKeyword.size() || !IsMark(item.substr(0, kIndexKeyword.size()), kIndexKeyword)) return {};
+    const auto number = BeforeFirst(item.substr(kIndexKeyword.size()), Char(kLabelStart));
     if (!IsDecimalNumber(number)) return {};
     return {true, RoundToInt16(DecimalNumberValue(number))};
 }
 
 template <typename Char>
 std::basic_string_view<Char> CleanCell(std::basic_string_view<Char> item) {
-    if (!item.empty() && item.front() == Char('#')) return {};
+    if (!item.empty() && item.front() == Char(kCommentStart)) return {};
     // Cutting before the first "," and then before the first ";" is cutting before the first of either.
     std::size_t end = 0;
-    while (end < item.size() && item[end] != Char(',') && item[end] != Char(';')) ++end;
+    while (end < item.size() && item[end] != Char(',') && item[end] != Char(kRowEnd)) ++end;
     return TrimSpaces(item.substr(0, end));
 }
 
@@ -58,7 +56,6 @@ constexpr LoadEventReason ReasonOf(Outside where) {
 IndexLine ParseIndexLine(std::u16string_view item) { return ParseIndex(item); }
 IndexLine ParseIndexLine(std::string_view item) { return ParseIndex(item); }
 std::u16string_view CleanCellValue(std::u16string_view item) { return CleanCell(item); }
-std::string_view CleanCellValue(std::string_view item) { return CleanCell(item); }
 
 SectionEnd ReadPrefixTableSection(PrefixTable& table, DataItemReader& reader) {
     const SectionReport report(reader, table.range(), SectionKind::PrefixTable);
@@ -70,7 +67,7 @@ SectionEnd ReadPrefixTableSection(PrefixTable& table, DataItemReader& reader) {
     while (!reader.AtEnd()) {
         const DataItem taken = reader.NextItem();
         std::string_view item = taken.text;
-        if (const IndexLine line = item.starts_with('i') ? ParseIndexLine(item) : IndexLine{}; line.recognised) {
+        if (const IndexLine line = item.starts_with(kIndexKeyword.front()) ? ParseIndexLine(item) : IndexLine{}; line.recognised) {
             index = line.number;
             // A block with a negative index would lie outside the table: it is skipped whole.
             inBlock = index >= 0;
@@ -88,11 +85,11 @@ SectionEnd ReadPrefixTableSection(PrefixTable& table, DataItemReader& reader) {
                 if (report.on()) report(taken, LoadEventKind::Ignored, LoadEventReason::NegativeIndex, {index});
             }
         }
-        if (item == "}") {
+        if (item == kSectionEnd) {
             if (report.on()) report(taken, LoadEventKind::SectionClosed);
             return SectionEnd::Closed;
         }
-        if (item == "]") {
+        if (item == kBlockEnd) {
             if (report.on()) report(taken, inBlock ? LoadEventKind::BlockClosed : LoadEventKind::Ignored,
                    inBlock ? LoadEventReason::None : ReasonOf(outside));
             inBlock = false;

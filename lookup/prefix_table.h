@@ -45,9 +45,9 @@ private:
     }
 
     // Room for the largest table: ten first digits.
-    static constexpr int kMostCells = 10 * kRowsPerBlock * kCellsPerRow;
+    static constexpr int kMostCells = 10 * kCellsPerBlock;
     static std::size_t Offset(int index, int row, int column) {
-        return static_cast<std::size_t>((index * kRowsPerBlock + row) * kCellsPerRow + column);
+        return static_cast<std::size_t>(CellSlot(index, row, column));
     }
 
     Range range_;

@@ -2,11 +2,10 @@
 #pragma once
 
 #include <cstdint>
-#include <limits>
+
+#include "lookup/format.h"
 
 namespace milden {
-
-constexpr std::int16_t kCounterMax = std::numeric_limits<std::int16_t>::max();
 
 constexpr void SaturatingIncrement(std::int16_t& counter) {
     if (counter < kCounterMax) ++counter;

@@ -17,17 +17,10 @@ namespace milden {
 
 enum class SectionEnd { Closed, EndOfFile, IndexPastLastIndex };
 
-// The key of a range's section of the given kind.
-constexpr const SectionKey& KeyOf(Range range, SectionKind kind) {
-    for (const SectionKey& key : kSectionKeys)
-        if (key.range == range && key.kind == kind) return key;
-    return kSectionKeys[0];
-}
-
 // Why an item that stores nothing takes its column or position: a comment, or nothing before ";".
 template <typename Text>
 constexpr LoadEventReason NoValueReason(Text item) {
-    return !item.empty() && item.front() == '#' ? LoadEventReason::Comment : LoadEventReason::NoValue;
+    return !item.empty() && item.front() == kCommentStart ? LoadEventReason::Comment : LoadEventReason::NoValue;
 }
 
 // Tells the observer, if there is one, what a section reader did with an item. Callers test on()
@@ -48,11 +41,11 @@ private:
 
 // CleanCellValue and CleanExceptionLine of an item, from the cuts the item reader found.
 inline std::string_view CellValueOf(const DataItem& item) {
-    if (item.text.starts_with('#')) return {};
+    if (item.text.starts_with(kCommentStart)) return {};
     return TrimSpaces(item.text.substr(0, std::min(item.firstSemicolon, item.firstComma)));
 }
 inline std::string_view ExceptionValueOf(const DataItem& item) {
-    if (item.text.starts_with('#')) return {};
+    if (item.text.starts_with(kCommentStart)) return {};
     return TrimSpaces(item.text.substr(0, item.firstSemicolon));
 }
 

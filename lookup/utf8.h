@@ -16,4 +16,10 @@ std::u16string Utf8ToUtf16(std::string_view bytes);
 // is always well-formed UTF-8.
 std::string Utf16ToUtf8(std::u16string_view text);
 
+// The pieces of Utf16ToUtf8, for encoders that write UTF-8 of their own:
+// the code point at text[i], moving i past it (a lone surrogate gives U+FFFD);
+char32_t NextCodePoint(std::u16string_view text, std::size_t& i);
+// c written as UTF-8 at out (room for four bytes); returns the end of what was written.
+char* PutUtf8(char* out, char32_t c);
+
 }  // namespace milden

@@ -8,13 +8,6 @@
 namespace milden::datagen {
 namespace {
 
-std::string TwoDigits(std::size_t slot) { return {static_cast<char>('0' + slot / 10), static_cast<char>('0' + slot % 10)}; }
-
-std::string FourDigits(int n) {
-    std::string s = std::to_string(n);
-    return std::string(4 - s.size(), '0') + s;
-}
-
 // Holders rank by count, then by list order with "no carrier" after every operator.
 std::size_t RankOrder(const std::string& carrier) {
     return carrier.empty() ? KnownOperators().size() : OperatorIndex(carrier);
@@ -130,7 +123,7 @@ RangePlan PlanRange(const RangeFormat& range, const CarrierPrefixes& prefixes) {
 std::vector<std::string> PrefixesOutsideRanges(const CarrierPrefixes& prefixes) {
     std::vector<std::string> outside;
     for (const auto& [prefix, carrier] : prefixes) {
-        const bool covers = std::any_of(Ranges().begin(), Ranges().end(), [&](const RangeFormat& r) {
+        const bool covers = std::any_of(kRangeFormats.begin(), kRangeFormats.end(), [&](const RangeFormat& r) {
             const std::string source = SourcePrefix(r);
             return prefix.starts_with(source) || source.starts_with(prefix);
         });

@@ -14,9 +14,6 @@
 
 namespace milden::datagen {
 
-// 090, 080 and 070, in that order, with what the data file format fixes for each.
-inline const std::array<RangeFormat, 3>& Ranges() { return kRangeFormats; }
-
 // The range in the carrier data, which writes numbers without their leading 0: "90" for 090.
 inline std::string SourcePrefix(const RangeFormat& range) { return std::string(range.digits.substr(1)); }
 

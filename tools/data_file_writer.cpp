@@ -39,8 +39,29 @@ std::string Counts(const std::map<std::string, int>& blocks) {
     return s.empty() ? "none" : s;
 }
 
-std::string LastTableBlock(const RangePlan& plan) {
-    return std::string(plan.range->digits) + "-" + std::to_string(plan.range->indexCount - 1) + "999";
+std::string LastTableBlock(const RangeFormat& range) {
+    return std::string(range.digits) + "-" + FourDigits(static_cast<std::size_t>(range.indexCount) * 1000 - 1);
+}
+
+// "090: 81 / 080: 50 / 070: 40": one mark of every range.
+std::string MarksOfEveryRange(std::string_view RangeFormat::*mark) {
+    std::string s;
+    for (const RangeFormat& range : kRangeFormats) {
+        if (!s.empty()) s += " / ";
+        s += std::string(range.digits) + ": " + std::string(range.*mark);
+    }
+    return s;
+}
+
+// "080-5999 and 070-6999": where the tables that do not cover every first digit end.
+std::string ShortTableEnds() {
+    std::string s;
+    for (const RangeFormat& range : kRangeFormats) {
+        if (range.indexCount == 10) continue;
+        if (!s.empty()) s += " and ";
+        s += LastTableBlock(range);
+    }
+    return s;
 }
 
 void Header(Text& t, const std::vector<RangePlan>& plans, const SourcePackage& package, const SourceNotes& notes) {
@@ -58,20 +79,24 @@ void Header(Text& t, const std::vector<RangePlan>& plans, const SourcePackage& p
     t.Comment("");
     t.Comment("Prefix-table cells: two digits name one operator as (group digit)(position digit) of");
     t.Comment("the range's operator list. Four digits name two operators: the two largest holders of");
-    t.Comment("a block that the source splits below four digits. The unknown mark (090: 81 / 080: 50 /");
-    t.Comment("070: 40) means no holder. The exception mark (090: 40 / 080: 40 / 070: 30) defers to");
+    // The marks' texts are cut where the file has always broken these lines.
+    const std::string unknown = MarksOfEveryRange(&RangeFormat::unknownMark);
+    const std::string exception = MarksOfEveryRange(&RangeFormat::exceptionMark);
+    const std::size_t cut = unknown.rfind(" / ");
+    t.Comment("a block that the source splits below four digits. The unknown mark (" + unknown.substr(0, cut + 2));
+    t.Comment(unknown.substr(cut + 3) + ") means no holder. The exception mark (" + exception + ") defers to");
     t.Comment("the range's exception list whose entries are keyed by all four digits.");
     t.Comment("Operator slot 00 holds the text " + std::string(kNoCarrierText) + " so that an exception entry");
     t.Comment("for a block without a holder answers just like the unknown mark.");
     t.Comment("");
-    t.Comment("Not expressible in this format: the prefix tables stop at 080-5999 and 070-6999;");
+    t.Comment("Not expressible in this format: the prefix tables stop at " + ShortTableEnds() + ";");
     t.Comment("a cell or exception names at most two operators.");
     for (const RangePlan& plan : plans) {
         int dropped = 0;
         for (const auto& [label, count] : plan.droppedBlocks) dropped += count;
         if (plan.range->indexCount == 10) continue;
         t.Comment("  " + std::string(plan.range->digits) + ": " + std::to_string(dropped) +
-                  " four-digit blocks after " + LastTableBlock(plan) + " have a holder in the source (" +
+                  " four-digit blocks after " + LastTableBlock(*plan.range) + " have a holder in the source (" +
                   Counts(plan.droppedBlocks) + ") and answer " + std::string(kNoCarrierText) + ".");
     }
     for (const RangePlan& plan : plans) {
@@ -97,8 +122,7 @@ void OperatorList(Text& t, const RangePlan& plan) {
     t.Comment("");
     t.Comment(std::string(plan.range->digits) + " operators by code:");
     for (std::size_t slot = 0; slot < plan.slots.size(); ++slot) {
-        const std::string code{static_cast<char>('0' + slot / 10), static_cast<char>('0' + slot % 10)};
-        t.Comment("  " + code + " " + (plan.slots[slot].empty() ? "(kept free: a special mark)" : plan.slots[slot]));
+        t.Comment("  " + TwoDigits(slot) + " " + (plan.slots[slot].empty() ? "(kept free: a special mark)" : plan.slots[slot]));
     }
     t.Line(plan.range->operatorListKey);
     for (std::size_t group = 0; group * 10 < plan.slots.size(); ++group) {
@@ -106,11 +130,11 @@ void OperatorList(Text& t, const RangePlan& plan) {
         for (std::size_t slot = group * 10; slot < std::min(plan.slots.size(), group * 10 + 10); ++slot) {
             if (!line.empty()) line += ',';
             // A free slot still takes its position: a comment item does that and names nothing.
-            line += plan.slots[slot].empty() ? "#free" : plan.slots[slot];
+            line += plan.slots[slot].empty() ? std::string(1, kCommentStart) + "free" : plan.slots[slot];
         }
-        t.Line(line + ";");
+        t.Line(line + kRowEnd);
     }
-    t.Line("}");
+    t.Line(kSectionEnd);
 }
 
 void PrefixTable(Text& t, const RangePlan& plan) {
@@ -119,18 +143,18 @@ void PrefixTable(Text& t, const RangePlan& plan) {
     t.Line(plan.range->prefixTableKey);
     for (int index = 0; index < plan.range->indexCount; ++index) {
         const std::string first = std::string(plan.range->digits) + "-" + std::to_string(index);
-        t.Line("index=" + std::to_string(index) + "[" + first + "000 to " + first + "999");
-        for (int row = 0; row < 10; ++row) {
+        t.Line(std::string(kIndexKeyword) + std::to_string(index) + kLabelStart + first + "000 to " + first + "999");
+        for (int row = 0; row < kRowsPerBlock; ++row) {
             std::string line;
-            for (int column = 0; column < 10; ++column) {
+            for (int column = 0; column < kCellsPerRow; ++column) {
                 if (column > 0) line += ',';
-                line += plan.cells[static_cast<std::size_t>(index * 100 + row * 10 + column)];
+                line += plan.cells[static_cast<std::size_t>(CellSlot(index, row, column))];
             }
-            t.Line(line + ";");
+            t.Line(line + kRowEnd);
         }
-        t.Line("]");
+        t.Line(kBlockEnd);
     }
-    t.Line("}");
+    t.Line(kSectionEnd);
 }
 
 void ExceptionList(Text& t, const RangePlan& plan) {
@@ -141,7 +165,7 @@ void ExceptionList(Text& t, const RangePlan& plan) {
     }
     t.Line(plan.range->exceptionListKey);
     for (const ExceptionLine& e : plan.exceptions) t.Line(e.number + "," + e.code);
-    t.Line("}");
+    t.Line(kSectionEnd);
 }
 
 }  // namespace

@@ -4,7 +4,7 @@ namespace milden::datagen {
 
 GeneratedDataFile MakeDataFile(const CarrierPrefixes& prefixes, const SourcePackage& package) {
     GeneratedDataFile file;
-    for (const RangeFormat& range : Ranges()) file.plans.push_back(PlanRange(range, prefixes));
+    for (const RangeFormat& range : kRangeFormats) file.plans.push_back(PlanRange(range, prefixes));
     file.notes = {prefixes.size(), PrefixesOutsideRanges(prefixes)};
     file.bytes = EncodeCp932(DataFileText(file.plans, package, file.notes));
     return file;

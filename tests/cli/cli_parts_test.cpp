@@ -22,7 +22,7 @@ struct NumberCase {
     const char* name;
     friend void PrintTo(const NumberCase& c, std::ostream* os) { *os << c.name; }
     std::string_view input;
-    int range;               // -1: an error is expected
+    std::optional<Range> range;  // nothing: an error is expected
     std::u16string_view text;
 };
 
@@ -31,26 +31,27 @@ class ReadWholeNumberTest : public ::testing::TestWithParam<NumberCase> {};
 TEST_P(ReadWholeNumberTest, GivesRangeAndFourDigitsOrAnError) {
     const NumberCase& c = GetParam();
     const auto result = ReadWholeNumber(c.input);
-    if (c.range < 0) {
+    if (!c.range) {
         EXPECT_TRUE(std::holds_alternative<std::string>(result));
         return;
     }
     ASSERT_TRUE(std::holds_alternative<WholeNumber>(result)) << std::get<std::string>(result);
-    EXPECT_EQ(std::get<WholeNumber>(result).range, c.range);
-    EXPECT_TRUE(std::get<WholeNumber>(result).text == c.text);
+    const WholeNumber& number = std::get<WholeNumber>(result);
+    EXPECT_EQ(number.range, *c.range);
+    EXPECT_TRUE(number.text == c.text && FourDigits<std::u16string>(number.block) == c.text);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Forms, ReadWholeNumberTest,
     ::testing::Values(
-        NumberCase{"CountryCodeDashed", "+81-70-1234-5678", 2, u"1234"},
-        NumberCase{"TabsAndSpacesAround", "  080\t1234 ", 1, u"1234"},
-        NumberCase{"LeadingZerosStay", "090-0000", 0, u"0000"},
-        NumberCase{"EightDigitsIsTheMost", "09012345678", 0, u"1234"},
-        NumberCase{"NineDigitsIsTooMany", "090123456789", -1, u""},
-        NumberCase{"OtherMobileLikeRange", "060-1234-5678", -1, u""},
-        NumberCase{"PlusInside", "090+1234", -1, u""},
-        NumberCase{"Parentheses", "(090)1234", -1, u""}),
+        NumberCase{"CountryCodeDashed", "+81-70-1234-5678", Range::kPhs, u"1234"},
+        NumberCase{"TabsAndSpacesAround", "  080\t1234 ", Range::k080, u"1234"},
+        NumberCase{"LeadingZerosStay", "090-0000", Range::k090, u"0000"},
+        NumberCase{"EightDigitsIsTheMost", "09012345678", Range::k090, u"1234"},
+        NumberCase{"NineDigitsIsTooMany", "090123456789", std::nullopt, u""},
+        NumberCase{"OtherMobileLikeRange", "060-1234-5678", std::nullopt, u""},
+        NumberCase{"PlusInside", "090+1234", std::nullopt, u""},
+        NumberCase{"Parentheses", "(090)1234", std::nullopt, u""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Utf8, DecodesEveryLengthAndSurrogatePairs) {
@@ -87,7 +88,7 @@ TEST(CommandLineTest, OptionsInAnyOrder) {
     EXPECT_EQ(line.action, CommandLine::Action::Lookup);
     EXPECT_TRUE(line.json);
     EXPECT_EQ(line.dataFile, "x.dat");
-    EXPECT_EQ(line.range, 1);
+    EXPECT_EQ(line.range, Range::k080);
     EXPECT_EQ(line.inputs, (std::vector<std::string>{"1234", "5678"}));
 }
 
@@ -95,13 +96,13 @@ TEST(CommandLineTest, DoubleDashMakesOptionsInputs) {
     const CommandLine line = Parse({"--range=070", "--", "--json", "-1", "--help"});
     EXPECT_EQ(line.action, CommandLine::Action::Lookup);
     EXPECT_FALSE(line.json);
-    EXPECT_EQ(line.range, 2);
+    EXPECT_EQ(line.range, Range::kPhs);
     EXPECT_EQ(line.inputs, (std::vector<std::string>{"--json", "-1", "--help"}));
 }
 
 TEST(CommandLineTest, LastRangeAndDataWin) {
     const CommandLine line = Parse({"--range", "090", "--range", "070", "--data=a", "--data", "b"});
-    EXPECT_EQ(line.range, 2);
+    EXPECT_EQ(line.range, Range::kPhs);
     EXPECT_EQ(line.dataFile, "b");
 }
 

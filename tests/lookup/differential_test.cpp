@@ -11,7 +11,7 @@
 
 #include "lookup/cp932.h"
 #include "lookup/lookup_tables.h"
-#include "tests/lookup/reference_reader.h"
+#include "tests/support/reference_reader.h"
 #include "tests/support/temp_dir.h"
 
 namespace milden {

@@ -4,7 +4,9 @@
 #include <ostream>
 #include <string>
 
+#include "lookup/data_item_reader.h"
 #include "lookup/lookup_tables.h"
+#include "lookup/utf8.h"
 #include "tests/support/temp_dir.h"
 
 namespace milden {
@@ -31,91 +33,77 @@ TEST(ReadPrefixTable, FullBlockFillsExactlyItsHundredCells) {
     EXPECT_EQ(t.PrefixTable090.Cell(4, 0, 0), u"");
 }
 
-TEST(ReadPrefixTable, RowRules) {
-    const LookupTables t = Load090(
-        "index=0\r\n"
-        "0,1,2,3,4,5,6,7,8,9,10;\r\n"   // eleven cells: the eleventh is dropped
-        "a,b;\r\n"                      // short row
-        ";\r\n"                         // lone ";" ends a row, stores nothing
-        "x,,y;\r\n"                     // an empty item takes no column
-        "p,#note,q;\r\n"                // a comment takes a column
-        "r,#c;,s;\r\n"                  // a comment with ";" ends the row
-        "t;\r\n");
-    EXPECT_EQ(t.PrefixTable090.Cell(0, 0, 9), u"9");
-    EXPECT_EQ(t.PrefixTable090.Cell(0, 1, 0), u"a");
-    EXPECT_EQ(t.PrefixTable090.Cell(0, 1, 1), u"b");
-    EXPECT_EQ(t.PrefixTable090.Cell(0, 1, 2), u"");
-    EXPECT_EQ(t.PrefixTable090.Cell(0, 2, 0), u"");
-    EXPECT_EQ(t.PrefixTable090.Cell(0, 3, 0), u"x");
-    EXPECT_EQ(t.PrefixTable090.Cell(0, 3, 1), u"y");
-    EXPECT_EQ(t.PrefixTable090.Cell(0, 4, 1), u"");
-    EXPECT_EQ(t.PrefixTable090.Cell(0, 4, 2), u"q");
-    EXPECT_EQ(t.PrefixTable090.Cell(0, 5, 0), u"r");
-    EXPECT_EQ(t.PrefixTable090.Cell(0, 6, 0), u"s");  // "s" opens row 6 after the comment's ";"
-    EXPECT_EQ(t.PrefixTable090.Cell(0, 7, 0), u"t");
+// Every filled cell of the three tables, in order: "090 0.1.2=a 080 5.0.0=b".
+std::string FilledCells(const LookupTables& t) {
+    std::string cells;
+    for (const Range range : kAllRanges) {
+        const PrefixTable& table = t.Prefixes(range);
+        cells += cells.empty() ? "" : " ";
+        cells += FormatOf(range).digits;
+        for (int slot = 0; slot < CellCount(range); ++slot) {
+            const int index = slot / kCellsPerBlock, row = slot / kCellsPerRow % kRowsPerBlock, column = slot % kCellsPerRow;
+            const std::u16string_view cell = table.Cell(index, row, column);
+            if (cell.empty()) continue;
+            cells += " " + std::to_string(index) + "." + std::to_string(row) + "." + std::to_string(column) + "=" +
+                     Utf16ToUtf8(cell);
+        }
+    }
+    return cells;
 }
 
-TEST(ReadPrefixTable, ItemsAfterBlockEndAreIgnoredWithoutMovingTheRow) {
-    const LookupTables t = Load090("index=1\r\na;\r\n]\r\nz;\r\nz;\r\nindex=1\r\n,b;\r\n");
-    EXPECT_EQ(t.PrefixTable090.Cell(1, 0, 0), u"b");  // the second block starts again at row 0
-    EXPECT_EQ(t.PrefixTable090.Cell(1, 1, 0), u"");
+struct SectionCase {
+    const char* name;
+    friend void PrintTo(const SectionCase& c, std::ostream* os) { *os << c.name; }
+    std::string_view file;
+    std::string_view cells;  // FilledCells of the loaded tables
+};
+
+class ReadPrefixTableTest : public ::testing::TestWithParam<SectionCase> {};
+
+TEST_P(ReadPrefixTableTest, FillsExactlyTheseCells) {
+    EXPECT_EQ(FilledCells(LoadFromFile(GetParam().file)), GetParam().cells);
 }
 
-TEST(ReadPrefixTable, IndexPastLastIndexEndsSectionAtOnce) {
-    // In the PHS table, index 6 is the last; index 7 ends the section and its cells are never
-    // stored, and the "}" that follows is a stray top-level item.
-    const LookupTables t = LoadFromFile(
-        "phs_tolva_num{\r\nindex=6\r\na;\r\nindex=7\r\nb;\r\n}\r\nkeitai_tolvas{\r\nA;\r\n}");
-    EXPECT_EQ(t.PrefixTablePhs.Cell(6, 0, 0), u"a");
-    EXPECT_TRUE(t.OperatorList090Loaded);
-    const LookupTables t080 = LoadFromFile("keitai_tolva_num080{\r\nindex=5\r\na;\r\nindex=6\r\nb;\r\n}");
-    EXPECT_EQ(t080.PrefixTable080.Cell(5, 0, 0), u"a");
-    const LookupTables t090 = Load090("index=9\r\na;\r\nindex=10\r\nb;\r\nindex=0\r\nc;\r\n");
-    EXPECT_EQ(t090.PrefixTable090.Cell(9, 0, 0), u"a");
-    EXPECT_EQ(t090.PrefixTable090.Cell(0, 0, 0), u"");  // after index=10, the section is over
-}
+INSTANTIATE_TEST_SUITE_P(
+    Sections, ReadPrefixTableTest,
+    ::testing::Values(
+        // Eleven cells (the eleventh dropped), a short row, a lone ";", an empty item (no
+        // column), a comment (a column), a comment with ";" (ends the row).
+        SectionCase{"RowRules", "keitai_tolva_num{\r\nindex=0\r\n0,1,2,3,4,5,6,7,8,9,10;\r\na,b;\r\n;\r\n"
+                                "x,,y;\r\np,#note,q;\r\nr,#c;,s;\r\nt;\r\n}",
+                    "090 0.0.0=0 0.0.1=1 0.0.2=2 0.0.3=3 0.0.4=4 0.0.5=5 0.0.6=6 0.0.7=7 0.0.8=8 0.0.9=9 0.1.0=a 0.1.1=b "
+                    "0.3.0=x 0.3.1=y 0.4.0=p 0.4.2=q 0.5.0=r 0.6.0=s 0.7.0=t 080 070"},
+        SectionCase{"ItemsAfterBlockEndAreIgnoredWithoutMovingTheRow",
+                    "keitai_tolva_num{\r\nindex=1\r\na;\r\n]\r\nz;\r\nz;\r\nindex=1\r\n,b;\r\n}", "090 1.0.0=b 080 070"},
+        // The "}" after index=7 is a stray top-level item: the next key still opens its section.
+        SectionCase{"IndexPastLastIndexEndsThePhsSectionAtOnce",
+                    "phs_tolva_num{\r\nindex=6\r\na;\r\nindex=7\r\nb;\r\n}\r\nkeitai_tolva_num{\r\nindex=0\r\nc;\r\n}",
+                    "090 0.0.0=c 080 070 6.0.0=a"},
+        SectionCase{"IndexPastLastIndexEndsThe080Section",
+                    "keitai_tolva_num080{\r\nindex=5\r\na;\r\nindex=6\r\nb;\r\n}", "090 080 5.0.0=a 070"},
+        SectionCase{"IndexPastLastIndexEndsThe090Section",
+                    "keitai_tolva_num{\r\nindex=9\r\na;\r\nindex=10\r\nb;\r\nindex=0\r\nc;\r\n}", "090 9.0.0=a 080 070"},
+        SectionCase{"NegativeIndexBlockIsSkipped",
+                    "keitai_tolva_num{\r\nindex=-1\r\na;\r\nb;\r\nindex=2\r\nc;\r\n}", "090 2.0.0=c 080 070"},
+        SectionCase{"CellsAfterTenthRowAreDropped",
+                    "keitai_tolva_num080{\r\nindex=4\r\nr0;,r1;,r2;,r3;,r4;,r5;,r6;,r7;,r8;,r9;,r10;,r11;\r\n}",
+                    "090 080 4.0.0=r0 4.1.0=r1 4.2.0=r2 4.3.0=r3 4.4.0=r4 4.5.0=r5 4.6.0=r6 4.7.0=r7 4.8.0=r8 4.9.0=r9 070"},
+        SectionCase{"LabelWithCommaBecomesFirstCell", "keitai_tolva_num{\r\nindex=2 [a, b]\r\n}", "090 2.0.0=b] 080 070"},
+        SectionCase{"BraceInsideBlockEndsSection", "keitai_tolva_num{\r\nindex=0\r\na,}\r\nb;\r\n", "090 0.0.0=a 080 070"},
+        SectionCase{"SecondSectionOverwritesOnlyGivenCells",
+                    "phs_tolva_num{\r\nindex=0\r\na,b;\r\n}\r\nphs_tolva_num{\r\nindex=0\r\n,c;\r\n}", "090 080 070 0.0.0=c 0.0.1=b"},
+        SectionCase{"ItemsBeforeFirstIndexLineAreIgnored", "keitai_tolva_num{\r\na;\r\nindex=0\r\nb;\r\n}", "090 0.0.0=b 080 070"},
+        SectionCase{"UnrecognisedIndexLineIsAnOrdinaryCell",
+                    "keitai_tolva_num{\r\nindex=1\r\nindex=2;\r\nindex=x,z;\r\n}", "090 1.0.0=index=2 1.1.0=index=x 1.1.1=z 080 070"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
-TEST(ReadPrefixTable, NegativeIndexBlockIsSkipped) {
-    const LookupTables t = Load090("index=-1\r\na;\r\nb;\r\nindex=2\r\nc;\r\n");
-    EXPECT_EQ(t.PrefixTable090.Cell(2, 0, 0), u"c");
-    EXPECT_EQ(t.PrefixTable090.Cell(0, 0, 0), u"");
-}
-
-TEST(ReadPrefixTable, CellsAfterTenthRowAreDropped) {
-    std::string body = "index=4\r\n";
-    for (int row = 0; row < 12; ++row) body += "r" + std::to_string(row) + ";\r\n";
-    const LookupTables t = Load090(body);
-    EXPECT_EQ(t.PrefixTable090.Cell(4, 9, 0), u"r9");
-    EXPECT_EQ(t.PrefixTable090.Cell(5, 0, 0), u"");  // nothing spills into the next index
-}
-
-TEST(ReadPrefixTable, LabelWithCommaBecomesFirstCell) {
-    const LookupTables t = Load090("index=2 [a, b]\r\n");
-    EXPECT_EQ(t.PrefixTable090.Cell(2, 0, 0), u"b]");
-}
-
-TEST(ReadPrefixTable, BraceInsideBlockEndsSection) {
-    const LookupTables t = LoadFromFile("keitai_tolva_num{\r\nindex=0\r\na,}\r\nb;\r\n");
-    EXPECT_EQ(t.PrefixTable090.Cell(0, 0, 0), u"a");
-    EXPECT_EQ(t.PrefixTable090.Cell(0, 0, 1), u"");
-}
-
-TEST(ReadPrefixTable, SecondSectionOverwritesOnlyGivenCells) {
-    const LookupTables t = LoadFromFile(
-        "keitai_tolva_num{\r\nindex=0\r\na,b;\r\n}\r\nkeitai_tolva_num{\r\nindex=0\r\n,c;\r\n}");
-    EXPECT_EQ(t.PrefixTable090.Cell(0, 0, 0), u"c");
-    EXPECT_EQ(t.PrefixTable090.Cell(0, 0, 1), u"b");
-}
-
-TEST(ReadPrefixTable, ItemsBeforeFirstIndexLineAreIgnored) {
-    const LookupTables t = Load090("a;\r\nindex=0\r\nb;\r\n");
-    EXPECT_EQ(t.PrefixTable090.Cell(0, 0, 0), u"b");
-}
-
-TEST(ReadPrefixTable, UnrecognisedIndexLineIsAnOrdinaryCell) {
-    const LookupTables t = Load090("index=1\r\nindex=2;\r\nindex=x,z;\r\n");
-    EXPECT_EQ(t.PrefixTable090.Cell(1, 0, 0), u"index=2");
-    EXPECT_EQ(t.PrefixTable090.Cell(1, 1, 0), u"index=x");
+TEST(ReadPrefixTable, EachKindFillsItsOwnTable) {
+    for (int kind = 0; kind < 3; ++kind) {
+        LookupTables t;
+        DataItemReader reader("index=5\r\na;\r\n}");
+        ReadPrefixTable(t, kind, reader);
+        EXPECT_EQ(FilledCells(t), std::string(kind == 0 ? "090 5.0.0=a 080 070" : kind == 1 ? "090 080 5.0.0=a 070" : "090 080 070 5.0.0=a"));
+    }
 }
 
 struct IndexCase {

@@ -1,4 +1,4 @@
-#include "tests/lookup/reference_reader.h"
+#include "tests/support/reference_reader.h"
 
 #include <cmath>
 #include <cstdint>
