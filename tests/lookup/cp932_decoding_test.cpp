@@ -1,11 +1,12 @@
-// Every one- and two-byte sequence of code page 932, and every byte cut off by the end of the text,
-// decodes alike on every platform: each build compares its decoding with cp932_decoding.txt, made
-// by the Linux build, and names the first sequence that differs.
+// Code page 932 through the platform's converter. Every one- and two-byte sequence, and every byte
+// cut off by the end of the text, decodes alike on every platform: each build compares its decoding
+// with cp932_decoding.txt, made by the Linux build, and names the first sequence that differs.
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <fstream>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -111,6 +112,17 @@ TEST(Cp932Decoding, EverySequenceDecodesAsInTheLinuxBuild) {
         FAIL() << "a sequence of row " << row.name << " decodes to another character than in the Linux build ("
                << committed[r] << "); here:\n" << here.str();
     }
+}
+
+TEST(DecodeCp932, NamesAndDelimitersDecode) {
+    // "ミルデン,090" in code page 932, and a two-byte character whose trail byte is "\" (0x5C).
+    EXPECT_EQ(DecodeCp932("\x83\x7E\x83\x8B\x83\x66\x83\x93,090\r\n\x95\x5C"), std::u16string(u"ミルデン,090\r\n表"));
+}
+
+TEST(EncodeCp932, KeepsABackslashTrailByteAndRefusesTextTheCodePageLacks) {
+    // ソ is 0x83 0x5C in code page 932: its second byte is the backslash.
+    EXPECT_EQ(EncodeCp932("ソフトバンク"), "\x83\x5C\x83\x74\x83\x67\x83\x6F\x83\x93\x83\x4E");
+    EXPECT_THROW(EncodeCp932("Ａ☃"), std::runtime_error);
 }
 
 }  // namespace
