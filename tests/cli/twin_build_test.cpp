@@ -4,6 +4,7 @@
 // platform or the other. RunProgram does the comparing, so these run only when a twin is named.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -28,8 +29,8 @@ protected:
         ASSERT_FALSE(bundled_.empty());
         dir_.Write("sorvane.dat", bundled_);
     }
-    ProgramRun Run(const std::vector<std::string>& args, const std::string& input = {}) {
-        return RunProgram(MILDEN_LOOKUP_PROGRAM, args, input, dir_.path());
+    ProgramRun Run(const std::vector<std::string>& args, const std::string& input = {}, const char8_t* subdirectory = u8"") {
+        return RunProgram(MILDEN_LOOKUP_PROGRAM, args, input, dir_.path() / subdirectory);
     }
 
     TempDir dir_;
@@ -71,11 +72,16 @@ TEST_F(TwinBuild, TenThousandWholeNumbersOnStandardInput) {
     EXPECT_EQ(Run({"--json"}, input).exitCode, 1);
 }
 
-TEST_F(TwinBuild, JapaneseFileNamesShowAsTyped) {
+TEST_F(TwinBuild, JapaneseFileAndDirectoryNames) {
     dir_.Write("山田.dat", EncodeCp932("keitai_tolvas{\r\nドコモ;\r\n}\r\nstray\r\n"));
     EXPECT_EQ(Run({"--check", "山田.dat"}).exitCode, 1);
     EXPECT_EQ(Run({"--data", "山田.dat", "090-1234"}).exitCode, 0);
     EXPECT_EQ(Run({"--dump", "ミルデン.dat"}).exitCode, 2);
+    // sorvane.dat found in a current directory with a Japanese name.
+    std::filesystem::create_directory(dir_.path() / u8"ミルデン");
+    std::filesystem::copy_file(dir_.path() / "sorvane.dat", dir_.path() / u8"ミルデン" / "sorvane.dat");
+    EXPECT_EQ(Run({"090-1234", "070-5123"}, {}, u8"ミルデン").exitCode, 0);
+    EXPECT_EQ(Run({"--check"}, {}, u8"ミルデン").exitCode, 0);
 }
 
 TEST_F(TwinBuild, NamesThatAreNoDataFile) {

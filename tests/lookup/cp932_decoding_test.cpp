@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdio>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -16,8 +17,8 @@ namespace milden {
 namespace {
 
 std::string Hex(unsigned value, int digits) {
-    std::string text(static_cast<std::size_t>(digits), '0');
-    for (int i = digits - 1; i >= 0; --i, value >>= 4) text[static_cast<std::size_t>(i)] = "0123456789abcdef"[value & 15];
+    char text[9];
+    std::snprintf(text, sizeof text, "%0*x", digits, value);
     return text;
 }
 
