@@ -1,9 +1,8 @@
 #include "cli/data_file_arg.h"
 
-#include <cstdio>
-
 #include "check/display_text.h"
 #include "check/file_bytes.h"
+#include "cli/console.h"
 
 namespace milden::cli {
 
@@ -15,8 +14,8 @@ DataFileArg DataFileNamed(const std::string& name) {
 bool LoadOrSayWhy(LookupSession& session, const DataFileArg& file, LoadObserver* observer) {
     if (session.LoadFile(file.path, observer)) return true;
     const std::string why = check::WhyUnreadable(file.path);
-    std::fprintf(stderr, "milden-lookup: cannot read the data file %s: %s\n", file.shown.c_str(),
-                 why.empty() ? "a read error" : why.c_str());
+    WriteStandardError("milden-lookup: cannot read the data file " + file.shown + ": " +
+                       (why.empty() ? std::string("a read error") : why) + "\n");
     return false;
 }
 

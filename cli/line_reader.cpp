@@ -1,24 +1,19 @@
 #include "cli/line_reader.h"
 
-#include <unistd.h>
-
-#include <cerrno>
+#include "cli/console.h"
 
 namespace milden::cli {
 
 bool LineReader::Fill() {
     if (eof_) return false;
-    for (;;) {
-        const ssize_t n = ::read(fd_, buffer_.data(), buffer_.size());
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) {
-            eof_ = true;
-            return false;
-        }
-        begin_ = 0;
-        end_ = static_cast<std::size_t>(n);
-        return true;
+    const std::size_t n = ReadInput(fd_, buffer_.data(), buffer_.size());
+    if (n == 0) {
+        eof_ = true;
+        return false;
     }
+    begin_ = 0;
+    end_ = n;
+    return true;
 }
 
 LineReader::Result LineReader::Next(std::string_view& line) {

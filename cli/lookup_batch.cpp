@@ -1,10 +1,8 @@
 #include "cli/lookup_batch.h"
 
-#include <unistd.h>
-
-#include <cstdio>
 #include <memory>
 
+#include "cli/console.h"
 #include "cli/data_file_arg.h"
 #include "check/display_text.h"
 #include "cli/exit_status.h"
@@ -29,7 +27,7 @@ LookupBatch::LookupBatch(const LookupSession& session, OutputFormat format, std:
                          StandardOutput& out)
     : session_(session), typedRange_(typedRange), out_(out), printer_(format, out.text()),
       wholeNumberBoxes_(session, printer_),
-      flushEachInput_(::isatty(STDOUT_FILENO) == 1) {}
+      flushEachInput_(StandardOutputIsInteractive()) {}
 
 bool LookupBatch::Answer(std::string_view input) {
     printer_.BeginInput(input);
@@ -58,7 +56,7 @@ bool LookupBatch::AnswerTooLongLine(std::size_t lineNumber) {
 }
 
 void LookupBatch::Unreadable(const std::string& what, const std::string& why) {
-    std::fprintf(stderr, "milden-lookup: %s: %s\n", what.c_str(), why.c_str());
+    WriteStandardError("milden-lookup: " + what + ": " + why + "\n");
     printer_.Unreadable(why);
 }
 
@@ -82,17 +80,18 @@ bool LookupBatch::AnswerLines(int fd) {
 
 int RunLookup(const CommandLine& line, StandardOutput& out) {
     const DataFileArg file = DataFileNamed(line.dataFile);
-    if (!line.dataFile.empty() && (!CheckFileExist(file.path) || ::access(file.path.c_str(), R_OK) != 0)) {
-        std::fprintf(stderr, "milden-lookup: cannot read the data file %s\n", file.shown.c_str());
+    auto session = std::make_unique<LookupSession>();
+    // A file named on the command line must be readable; a missing sorvane.dat is no error.
+    if (line.dataFile.empty()) {
+        session->LoadFile(file.path);
+    } else if (!LoadOrSayWhy(*session, file)) {
         return kExitCannotRun;
     }
-    auto session = std::make_unique<LookupSession>();
-    session->LoadFile(file.path);
 
     LookupBatch batch(*session, line.json ? OutputFormat::Json : OutputFormat::Text, line.range, out);
     bool allRead = true;
     if (line.inputs.empty()) {
-        allRead = batch.AnswerLines(STDIN_FILENO);
+        allRead = batch.AnswerLines(kStandardInputFd);
     } else {
         for (const std::string& input : line.inputs) allRead = batch.Answer(input) && allRead;
     }

@@ -1,10 +1,13 @@
 // milden-lookup: the window's number lookup from the command line, for one number or thousands,
-// and the tools to check a data file, list its answers and compare two.
-#include <cstdio>
-#include <span>
+// and the tools to check a data file, list its answers and compare two. The platform's entry
+// point (main_posix.cpp, main_win32.cpp) hands over the arguments as UTF-8.
+#include "cli/main.h"
+
+#include <string>
 
 #include "cli/check.h"
 #include "cli/command_line.h"
+#include "cli/console.h"
 #include "cli/diff.h"
 #include "cli/dump.h"
 #include "cli/exit_status.h"
@@ -13,9 +16,8 @@
 #include "version.h"
 
 namespace milden::cli {
-namespace {
 
-int Run(std::span<const char* const> args) {
+int RunMildenLookup(std::span<const char* const> args) {
     const CommandLine line = ParseCommandLine(args);
     StandardOutput out;
     int status = kExitClean;
@@ -23,7 +25,7 @@ int Run(std::span<const char* const> args) {
     case CommandLine::Action::Help: out.text() = UsageText(); break;
     case CommandLine::Action::Version: out.text() = "milden-lookup " MILDEN_VERSION "\n"; break;
     case CommandLine::Action::UsageError:
-        std::fprintf(stderr, "milden-lookup: %s\nTry 'milden-lookup --help'.\n", line.error.c_str());
+        WriteStandardError("milden-lookup: " + line.error + "\nTry 'milden-lookup --help'.\n");
         return kExitCannotRun;
     case CommandLine::Action::Lookup: status = RunLookup(line, out); break;
     case CommandLine::Action::Check: status = RunCheck(line, out); break;
@@ -31,15 +33,10 @@ int Run(std::span<const char* const> args) {
     case CommandLine::Action::Diff: status = RunDiff(line.inputs[0], line.inputs[1], line.json, out); break;
     }
     if (!out.Flush(true)) {
-        std::fprintf(stderr, "milden-lookup: cannot write the output\n");
+        WriteStandardError("milden-lookup: cannot write the output\n");
         return kExitWriteFailed;
     }
     return status;
 }
 
-}  // namespace
 }  // namespace milden::cli
-
-int main(int argc, char** argv) {
-    return milden::cli::Run(std::span<const char* const>(argv + 1, argc > 0 ? argc - 1 : 0));
-}

@@ -1,6 +1,6 @@
 #include "cli/standard_output.h"
 
-#include <cstdio>
+#include "cli/console.h"
 
 namespace milden::cli {
 namespace {
@@ -11,10 +11,10 @@ constexpr std::size_t kWriteAt = std::size_t{1} << 16;
 
 bool StandardOutput::Flush(bool always) {
     if (text_.size() >= kWriteAt || (always && !text_.empty())) {
-        if (std::fwrite(text_.data(), 1, text_.size(), stdout) != text_.size()) failed_ = true;
+        if (!WriteStandardOutput(text_)) failed_ = true;
         text_.clear();
     }
-    if (always && std::fflush(stdout) != 0) failed_ = true;
+    if (always && !FlushStandardOutput()) failed_ = true;
     return !failed_;
 }
 

@@ -7,8 +7,9 @@
 
 namespace milden {
 
-// Decodes code page 932 (the Windows form of Shift-JIS) to UTF-16 with iconv. Invalid or
-// truncated sequences become U+FFFD and decoding goes on; it never fails.
+// Decodes code page 932 (the Windows form of Shift-JIS) to UTF-16 with the platform's converter
+// (iconv, or Windows' own). Invalid or truncated sequences become U+FFFD, in the same places on
+// every platform, and decoding goes on; it never fails.
 std::u16string DecodeCp932(std::string_view bytes);
 // The same, into out (replacing what it held), so that a caller can reuse one buffer.
 void DecodeCp932(std::string_view bytes, std::u16string& out);
@@ -25,8 +26,9 @@ inline std::size_t DecodeCp932(std::string_view bytes, char16_t* out) {
     return i == bytes.size() ? i : i + DecodeCp932NonAscii(bytes.substr(i), out + i);
 }
 
-// Encodes UTF-8 text to code page 932 with iconv, for the programs and tests that write data
-// files; the tool itself never does. Throws std::runtime_error for text the code page lacks.
+// Encodes UTF-8 text to code page 932 with the platform's converter, for the programs and tests
+// that write data files; the tool itself never does. Throws std::runtime_error for text the code
+// page lacks.
 std::string EncodeCp932(std::string_view utf8);
 
 }  // namespace milden

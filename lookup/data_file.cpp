@@ -1,11 +1,8 @@
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <filesystem>
 #include <system_error>
 #include <utility>
 
+#include "lookup/data_file_handle.h"
 #include "lookup/data_item_reader.h"
 #include "lookup/lookup_tables.h"
 #include "lookup/section_readers.h"
@@ -57,12 +54,9 @@ std::string DataFilePathInCurrentDirectory() {
     std::error_code ec;
     const std::filesystem::path dir = std::filesystem::current_path(ec);
     if (ec) return {};
-    return (dir / kDataFileName).string();
-}
-
-bool CheckFileExist(const std::string& FName) {
-    struct stat st {};
-    return !FName.empty() && ::stat(FName.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+    // UTF-8 on every platform: on Windows the directory's UTF-16 name, not the ANSI code page.
+    const std::u8string path = (dir / kDataFileName).u8string();
+    return std::string(path.begin(), path.end());
 }
 
 void ClearLoadedFlags(LookupTables& t) {
@@ -71,17 +65,11 @@ void ClearLoadedFlags(LookupTables& t) {
 
 bool LoadDataFile(LookupTables& tables, const std::string& path, LoadObserver* observer) {
     if (!CheckFileExist(path)) return false;
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-    if (fd < 0) return false;
-    struct stat st {};
-    // Checked again on the open file: the name may have been replaced since CheckFileExist.
-    const bool regular = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
-    if (regular) {
-        DataItemReader reader(fd, observer);
-        LoadItems(tables, reader);
-    }
-    ::close(fd);
-    return regular;
+    DataFileHandle file(path);  // checks again on the open file: the name may have been replaced
+    if (!file.IsOpen()) return false;
+    DataItemReader reader(file, observer);
+    LoadItems(tables, reader);
+    return true;
 }
 
 void LoadDataBytes(LookupTables& tables, std::string_view bytes, LoadObserver* observer) {

@@ -1,12 +1,10 @@
 #include "lookup/data_item_reader.h"
 
-#include <unistd.h>
-
 #include <array>
-#include <cerrno>
 #include <cstring>
 
 #include "lookup/cp932.h"
+#include "lookup/data_file_handle.h"
 #include "lookup/format.h"
 #include "lookup/text.h"
 
@@ -24,7 +22,8 @@ constexpr bool IsDelimiter(char c) { return c == ',' || c == '\r' || c == '\n'; 
 DataItemReader::DataItemReader(std::string_view bytes, LoadObserver* observer, bool cut)
     : bytes_(bytes), observer_(observer), cut_(cut) {}
 
-DataItemReader::DataItemReader(int fd, LoadObserver* observer) : observer_(observer), fd_(fd), allRead_(false) {}
+DataItemReader::DataItemReader(DataFileHandle& file, LoadObserver* observer)
+    : observer_(observer), file_(&file), allRead_(false) {}
 
 bool DataItemReader::ReadMore() {
     if (allRead_) return false;
@@ -43,18 +42,14 @@ bool DataItemReader::ReadMore() {
     pos_ = 0;
     maskedBlock_ = std::numeric_limits<std::size_t>::max();
     const std::size_t wanted = std::min(capacity_ - unread, kReadLimitBytes - fileRead_);
-    ssize_t got = 0;
-    do {
-        got = ::read(fd_, buffer_.get() + unread, wanted);
-    } while (got < 0 && errno == EINTR);
     // A read error ends the file where it happened, like its end.
-    const std::size_t read = got > 0 ? static_cast<std::size_t>(got) : 0;
+    const std::size_t read = file_->Read(buffer_.get() + unread, wanted);
     fileRead_ += read;
     bytes_ = std::string_view(buffer_.get(), unread + read);
     if (read == 0 || fileRead_ == kReadLimitBytes) {
         allRead_ = true;
         char probe = 0;
-        cut_ = fileRead_ == kReadLimitBytes && ::read(fd_, &probe, 1) == 1;
+        cut_ = fileRead_ == kReadLimitBytes && file_->Read(&probe, 1) == 1;
     }
     return read > 0;
 }

@@ -54,11 +54,13 @@ private:
 //
 // With an observer, the reader also tracks each item's line and column and reports how items were
 // read (invalid Shift-JIS, text after a closing quote, a quoted item over a line end).
+class DataFileHandle;
+
 class DataItemReader {
 public:
     explicit DataItemReader(std::string_view bytes, LoadObserver* observer = nullptr, bool cut = false);
-    // Reads from fd (which stays the caller's to close).
-    DataItemReader(int fd, LoadObserver* observer);
+    // Reads from file, which stays the caller's and must outlive the reader.
+    DataItemReader(DataFileHandle& file, LoadObserver* observer);
 
     // True when every item has been read (a file is read on as needed to tell).
     bool AtEnd() { return pos_ >= bytes_.size() && !ReadMore(); }
@@ -137,7 +139,7 @@ private:
     LoadObserver* observer_;
     bool cut_ = false;
     // Reading a file: the buffer, how much of the file has been read, and whether that is all.
-    int fd_ = -1;
+    DataFileHandle* file_ = nullptr;
     std::unique_ptr<char[]> buffer_;
     std::size_t capacity_ = 0;
     std::size_t fileRead_ = 0;

@@ -2,7 +2,6 @@
 
 #include <clocale>
 #include <cstdlib>
-#include <locale.h>
 #include <string>
 
 #include "lookup/text.h"
@@ -45,13 +44,21 @@ bool IsNumber(std::basic_string_view<Char> text) {
 
 template <typename Char>
 double NumberValue(std::basic_string_view<Char> text) {
-    // The text is ASCII once IsDecimalNumber holds; strtod_l with the C locale keeps "." the
-    // decimal point whatever locale the program runs in.
-    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+    // The text is ASCII once IsDecimalNumber holds. strtod reads the decimal point of the
+    // locale the program runs in (a window toolkit may have set one with ","), so the text's "."
+    // is handed over as that locale's: "." stays the decimal point whatever the locale.
+    const std::string_view point = std::localeconv()->decimal_point;
     const std::basic_string_view<Char> s = TrimSpaces(text);
-    std::string ascii(s.size(), '\0');
-    for (std::size_t i = 0; i < s.size(); ++i) ascii[i] = static_cast<char>(s[i] & 0x7F);
-    return strtod_l(ascii.c_str(), nullptr, cLocale);
+    std::string ascii;
+    ascii.reserve(s.size() + point.size());
+    for (const Char c : s) {
+        if (c == Char('.')) {
+            ascii += point;
+        } else {
+            ascii += static_cast<char>(c & 0x7F);
+        }
+    }
+    return std::strtod(ascii.c_str(), nullptr);
 }
 
 }  // namespace

@@ -17,6 +17,12 @@ MILDEN_TEST_PACKAGES=(
   python3-phonenumbers
 )
 
+# To cross-build the Qt-free part for Windows and run its tests under Wine (the windows preset).
+# GoogleTest is built there from the sources that googletest ships.
+MILDEN_WINDOWS_PACKAGES=(
+  g++-mingw-w64-x86-64-posix googletest wine wine64
+)
+
 # To take screenshots of the windows (scripts/screenshot) and to redraw resources/ (draw-images).
 MILDEN_SCREENSHOT_PACKAGES=(
   xvfb xauth openbox xdotool x11-utils imagemagick

@@ -16,7 +16,14 @@ struct ProgramRun {
 };
 
 // stdoutPath, when given, receives standard output instead (out stays empty).
+//
+// When the environment names a twin in MILDEN_LOOKUP_TWIN (the same program from another build,
+// as one command: milden-lookup.exe under Wine), the twin is run the same way too, and a
+// difference in its output, its standard error or its exit status fails the test.
 ProgramRun RunProgram(const std::string& program, const std::vector<std::string>& args, const std::string& input,
                       const std::filesystem::path& workingDirectory, const std::string& stdoutPath = {});
+
+// The twin's command, or "" when there is none.
+std::string TwinProgram();
 
 }  // namespace milden::test_support

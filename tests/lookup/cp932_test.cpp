@@ -7,7 +7,6 @@
 #include <bit>
 #include <cerrno>
 #include <random>
-#include <stdexcept>
 #include <string>
 
 #include "lookup/cp932.h"
@@ -66,17 +65,6 @@ TEST(DecodeCp932, RandomTextsAgreeWithOneIconvPass) {
         }
         ASSERT_EQ(DecodeCp932(text), WholeTextThroughIconv(text)) << round;
     }
-}
-
-TEST(DecodeCp932, NamesAndDelimitersDecode) {
-    // "ミルデン,090" in code page 932, and a two-byte character whose trail byte is "\" (0x5C).
-    EXPECT_EQ(DecodeCp932("\x83\x7E\x83\x8B\x83\x66\x83\x93,090\r\n\x95\x5C"), std::u16string(u"ミルデン,090\r\n表"));
-}
-
-TEST(EncodeCp932, KeepsABackslashTrailByteAndRefusesTextTheCodePageLacks) {
-    // ソ is 0x83 0x5C in code page 932: its second byte is the backslash.
-    EXPECT_EQ(EncodeCp932("ソフトバンク"), "\x83\x5C\x83\x74\x83\x67\x83\x6F\x83\x93\x83\x4E");
-    EXPECT_THROW(EncodeCp932("Ａ☃"), std::runtime_error);
 }
 
 }  // namespace

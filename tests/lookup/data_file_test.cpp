@@ -1,8 +1,7 @@
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "lookup/lookup_tables.h"
 #include "lookup/cp932.h"
@@ -108,44 +107,32 @@ TEST(LoadDataFile, LoadBytesAgreesWithLoadFile) {
     EXPECT_EQ(fromBytes.PrefixTable090.Cell(0, 0, 0), u"21");
 }
 
-TEST(CheckFileExist, OnlyRegularFilesCount) {
+TEST(LoadDataFile, FileLargerThanTheReadLimitKeepsWhatCameBefore) {
+    // A section before the limit loads; one past it, in the last of 70 MiB, is never read.
     TempDir dir;
-    const std::string file = dir.Write("sorvane.dat", "x");
-    const auto p = [&](const char* name) { return (dir.path() / name).string(); };
-    std::filesystem::create_directory(p("directory"));
-    ASSERT_EQ(::mkfifo(p("fifo").c_str(), 0600), 0);
-    std::filesystem::create_symlink(file, p("link"));
-    std::filesystem::create_symlink(p("nowhere"), p("dangling"));
-    std::filesystem::create_symlink("/dev/zero", p("device"));
-
-    EXPECT_TRUE(CheckFileExist(file));
-    EXPECT_TRUE(CheckFileExist(p("link")));
-    EXPECT_FALSE(CheckFileExist(p("missing")));
-    EXPECT_FALSE(CheckFileExist(p("directory")));
-    EXPECT_FALSE(CheckFileExist(p("fifo")));
-    EXPECT_FALSE(CheckFileExist(p("dangling")));
-    EXPECT_FALSE(CheckFileExist(p("device")));
-    EXPECT_FALSE(CheckFileExist(""));
-}
-
-TEST(LoadDataFile, FifoAndDeviceLoadNothingAndReturn) {
-    TempDir dir;
-    const std::string fifo = (dir.path() / "fifo").string();
-    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::string late = "keitai_tolvas080{\r\nB;\r\n}";
+    std::string bytes = "keitai_tolvas{\r\nA;\r\n}\r\n";
+    bytes.resize((std::size_t{70} << 20) - late.size(), '\n');
+    bytes += late;
     LookupTables t;
-    LoadDataFile(t, fifo);  // would block forever if opened for reading
-    LoadDataFile(t, "/dev/zero");   // would never end
-    LoadDataFile(t, "/dev/urandom");
-    EXPECT_EQ(LoadedFlagCount(t), 0);
+    EXPECT_TRUE(LoadDataFile(t, dir.Write("sorvane.dat", bytes)));
+    EXPECT_EQ(OperatorName090(t, 0, 0), u"A");
+    EXPECT_FALSE(t.OperatorList080Loaded);
 }
 
-TEST(DataFilePath, IsInTheCurrentDirectory) {
+TEST(DataFilePath, IsInTheCurrentDirectoryWhateverItsName) {
     TempDir dir;
+    const std::filesystem::path japanese = dir.path() / u8"山田" / u8"ミルデン";
+    std::filesystem::create_directories(japanese);
+    std::ofstream(japanese / "sorvane.dat", std::ios::binary) << EncodeCp932("keitai_tolvas{\r\n楽天;\r\n}");
     const auto old = std::filesystem::current_path();
-    std::filesystem::current_path(dir.path());
+    std::filesystem::current_path(japanese);
     const std::string path = DataFilePathInCurrentDirectory();
     std::filesystem::current_path(old);
-    EXPECT_EQ(std::filesystem::path(path), std::filesystem::canonical(dir.path()) / "sorvane.dat");
+    EXPECT_EQ(std::filesystem::path(std::u8string(path.begin(), path.end())), std::filesystem::canonical(japanese) / "sorvane.dat");
+    LookupTables t;
+    ASSERT_TRUE(LoadDataFile(t, path));
+    EXPECT_EQ(OperatorName090(t, 0, 0), u"楽天");
 }
 
 TEST(ReleaseLoadedLists, EmptiesOnlyFlaggedLists) {

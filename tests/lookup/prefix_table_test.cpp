@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <ostream>
 #include <string>
 
@@ -146,6 +147,16 @@ INSTANTIATE_TEST_SUITE_P(
         IndexCase{"Comment", u"#index=3", false, 0},
         IndexCase{"FullWidthDigit", u"index=\uFF13", false, 0}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ParseIndexLine, PointStaysTheDecimalPointInALocaleWithADecimalComma) {
+    const std::string before = std::setlocale(LC_NUMERIC, nullptr);
+    if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") == nullptr && std::setlocale(LC_NUMERIC, "German_Germany.1252") == nullptr)
+        GTEST_SKIP() << "no German locale here";
+    const IndexLine line = ParseIndexLine(u"index=3.5e0");
+    std::setlocale(LC_NUMERIC, before.c_str());
+    EXPECT_TRUE(line.recognised);
+    EXPECT_EQ(line.number, 4);
+}
 
 TEST(CleanCellValue, CommentCommaSemicolonRules) {
     EXPECT_EQ(CleanCellValue(u"#21"), u"");

@@ -2,17 +2,22 @@
 
 #include "lookup/cp932.h"
 
-#include <stdlib.h>
-
 #include <fstream>
+#include <random>
 #include <stdexcept>
 
 namespace milden::test_support {
 
 TempDir::TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "milden-test-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-    path_ = pattern;
+    std::random_device random;
+    const std::filesystem::path base = std::filesystem::temp_directory_path();
+    for (int attempt = 0; attempt < 100 && path_.empty(); ++attempt) {
+        const std::filesystem::path candidate = base / ("milden-test-" + std::to_string(random()));
+        std::error_code ec;
+        if (std::filesystem::create_directory(candidate, ec)) path_ = candidate;  // false when it exists
+    }
+    if (path_.empty()) throw std::runtime_error("cannot make a temporary directory");
+    std::filesystem::permissions(path_, std::filesystem::perms::owner_all, std::filesystem::perm_options::replace);
 }
 
 TempDir::~TempDir() {
@@ -21,10 +26,12 @@ TempDir::~TempDir() {
 }
 
 std::string TempDir::Write(std::string_view name, std::string_view bytes) const {
-    const std::filesystem::path file = path_ / name;
+    // Names and the returned path are UTF-8 on every platform.
+    const std::filesystem::path file = path_ / std::u8string_view(reinterpret_cast<const char8_t*>(name.data()), name.size());
     std::ofstream out(file, std::ios::binary);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    return file.string();
+    const std::u8string utf8 = file.u8string();
+    return std::string(utf8.begin(), utf8.end());
 }
 
 LookupTables LoadFromFile(std::string_view utf8) {

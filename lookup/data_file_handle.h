@@ -1,0 +1,33 @@
+// The data file as the platform opens and reads it: the core's one contact with the file system.
+// data_file_posix.cpp and data_file_win32.cpp implement it (and CheckFileExist); CMake builds the
+// one for the target platform.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace milden {
+
+// A regular file opened read-only, or nothing. Anything else (a directory, a device, a pipe, a
+// console) is not opened: it could block, never end, or be no file at all. Others may go on
+// reading, writing and deleting the file while it is open.
+class DataFileHandle {
+public:
+    // Opens the file at path (UTF-8; UTF-16 for the system on Windows).
+    explicit DataFileHandle(const std::string& path);
+    ~DataFileHandle();
+    DataFileHandle(const DataFileHandle&) = delete;
+    DataFileHandle& operator=(const DataFileHandle&) = delete;
+
+    // True when path named a regular file and it could be opened.
+    bool IsOpen() const;
+    // Reads up to size bytes into buffer and returns how many it read: 0 at the end of the file,
+    // after a read error (a locked range included) and when nothing is open. Never blocks for long.
+    std::size_t Read(char* buffer, std::size_t size);
+
+private:
+    std::intptr_t native_;  // the file descriptor, or the HANDLE; -1 when nothing is open
+};
+
+}  // namespace milden
