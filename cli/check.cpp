@@ -1,14 +1,13 @@
 #include "cli/check.h"
 
-#include <cstdio>
 #include <cstdlib>
 
 #include "check/check_data.h"
 #include "check/file_bytes.h"
+#include "cli/console.h"
 #include "cli/data_file_arg.h"
 #include "cli/diagnostic_printer.h"
 #include "cli/exit_status.h"
-#include "cli/terminal.h"
 #include "lookup/format.h"
 
 namespace milden::cli {
@@ -20,7 +19,7 @@ bool EnvironmentSays(const char* name) {
 }
 
 DiagnosticStyle StyleOf(const CommandLine& line) {
-    const bool terminal = StandardOutputIsTerminal();
+    const bool terminal = StandardOutputIsInteractive();
     DiagnosticStyle style;
     style.json = line.json;
     style.columnUnit = line.check.columnUnit;
@@ -29,7 +28,8 @@ DiagnosticStyle StyleOf(const CommandLine& line) {
     const char* term = std::getenv("TERM");
     const bool dumb = term != nullptr && std::string_view(term) == "dumb";
     style.color = line.check.color == CheckOptions::Color::Always ||
-                  (line.check.color == CheckOptions::Color::Auto && terminal && !dumb && !EnvironmentSays("NO_COLOR"));
+                  (line.check.color == CheckOptions::Color::Auto && terminal && !dumb && !EnvironmentSays("NO_COLOR") &&
+                   StandardOutputShowsColour());
     style.sourceLines = terminal || line.check.color == CheckOptions::Color::Always;
     return style;
 }
@@ -41,7 +41,7 @@ int RunCheck(const CommandLine& line, StandardOutput& out) {
     // One byte past the read limit tells whether the file goes on beyond it.
     const check::FileBytes read = check::ReadFileBytes(file.path, kReadLimitBytes + 1);
     if (!read.error.empty()) {
-        std::fprintf(stderr, "milden-lookup: cannot read the data file %s: %s\n", file.shown.c_str(), read.error.c_str());
+        WriteStandardError("milden-lookup: cannot read the data file " + file.shown + ": " + read.error + "\n");
         return kExitCannotRun;
     }
     check::Diagnostics diagnostics(line.check.maxPerKind);

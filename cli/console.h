@@ -17,6 +17,9 @@ bool FlushStandardOutput();
 void WriteStandardError(std::string_view utf8);
 // True when standard output is a terminal or a console, which should see each answer at once.
 bool StandardOutputIsInteractive();
+// True when standard output shows ANSI colour sequences as colours: a terminal, or a Windows
+// console that accepts them (asking it to, once).
+bool StandardOutputShowsColour();
 // The file descriptor of standard input.
 inline constexpr int kStandardInputFd = 0;
 // Reads up to size bytes (at least 4) from the file descriptor fd: 0 at the end or after a read

@@ -18,6 +18,8 @@ void WriteStandardError(std::string_view utf8) { std::fwrite(utf8.data(), 1, utf
 
 bool StandardOutputIsInteractive() { return ::isatty(STDOUT_FILENO) == 1; }
 
+bool StandardOutputShowsColour() { return StandardOutputIsInteractive(); }
+
 std::size_t ReadInput(int fd, char* buffer, std::size_t size) {
     ssize_t got = 0;
     do {

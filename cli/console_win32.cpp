@@ -56,6 +56,13 @@ void WriteStandardError(std::string_view utf8) {
 
 bool StandardOutputIsInteractive() { return ConsoleOf(::GetStdHandle(STD_OUTPUT_HANDLE)) != nullptr; }
 
+bool StandardOutputShowsColour() {
+    const HANDLE console = ConsoleOf(::GetStdHandle(STD_OUTPUT_HANDLE));
+    DWORD mode = 0;
+    return console != nullptr && ::GetConsoleMode(console, &mode) &&
+           ::SetConsoleMode(console, mode | ENABLE_VIRTUAL_TERMINAL_PROCESSING);
+}
+
 std::size_t ReadInput(int fd, char* buffer, std::size_t size) {
     // The handle itself, past the C library: its text mode would drop CRs and stop at Ctrl-Z.
     const auto handle = reinterpret_cast<HANDLE>(::_get_osfhandle(fd));

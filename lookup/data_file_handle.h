@@ -9,6 +9,19 @@
 
 namespace milden {
 
+// Why a file was not opened, in the same terms on every platform.
+enum class OpenFailure : std::uint8_t {
+    None,
+    NoSuchFile,
+    PathNotADirectory,  // a part of the path before the name is not a directory
+    PermissionDenied,
+    NameTooLong,
+    IsADirectory,
+    NotARegularFile,  // a device, a pipe, a socket or a console
+    InUse,            // another program holds it without sharing
+    Other,
+};
+
 // A regular file opened read-only, or nothing. Anything else (a directory, a device, a pipe, a
 // console) is not opened: it could block, never end, or be no file at all. Others may go on
 // reading, writing and deleting the file while it is open.
@@ -22,11 +35,14 @@ public:
 
     // True when path named a regular file and it could be opened.
     bool IsOpen() const;
+    // Why it was not opened; None when it was.
+    OpenFailure failure() const { return failure_; }
     // Reads up to size bytes into buffer and returns how many it read: 0 at the end of the file,
     // after a read error (a locked range included) and when nothing is open. Never blocks for long.
     std::size_t Read(char* buffer, std::size_t size);
 
 private:
+    OpenFailure failure_ = OpenFailure::None;  // before native_, which the Win32 opening fills it with
     std::intptr_t native_;  // the file descriptor, or the HANDLE; -1 when nothing is open
 };
 

@@ -15,15 +15,39 @@ bool CheckFileExist(const std::string& FName) {
     return !FName.empty() && ::stat(FName.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
+namespace {
+
+OpenFailure FailureOf(int error) {
+    switch (error) {
+    case ENOENT: return OpenFailure::NoSuchFile;
+    case ENOTDIR: return OpenFailure::PathNotADirectory;
+    case EACCES:
+    case EPERM: return OpenFailure::PermissionDenied;
+    case ENAMETOOLONG: return OpenFailure::NameTooLong;
+    case EISDIR: return OpenFailure::IsADirectory;
+    default: return OpenFailure::Other;
+    }
+}
+
+}  // namespace
+
 DataFileHandle::DataFileHandle(const std::string& path) : native_(-1) {
+    if (path.empty()) {
+        failure_ = OpenFailure::NoSuchFile;
+        return;
+    }
     // Non-blocking, so that a FIFO put in the file's place is not waited on before fstat sees it.
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-    if (fd < 0) return;
+    if (fd < 0) {
+        failure_ = FailureOf(errno);
+        return;
+    }
     struct stat st {};
     // Checked on the open file: the name may have been replaced since CheckFileExist.
     if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
         native_ = fd;
     } else {
+        failure_ = S_ISDIR(st.st_mode) ? OpenFailure::IsADirectory : OpenFailure::NotARegularFile;
         ::close(fd);
     }
 }

@@ -15,13 +15,18 @@ struct ProgramRun {
     long peakKilobytes = 0;  // the largest resident set the program had
 };
 
+// What must be the same in a twin's run: everything, or (where the platforms rightly differ, as
+// in the reason a device name is no data file) the exit status alone.
+enum class TwinCompare { Everything, ExitStatus };
+
 // stdoutPath, when given, receives standard output instead (out stays empty).
 //
 // When the environment names a twin in MILDEN_LOOKUP_TWIN (the same program from another build,
 // as one command: milden-lookup.exe under Wine), the twin is run the same way too, and a
 // difference in its output, its standard error or its exit status fails the test.
 ProgramRun RunProgram(const std::string& program, const std::vector<std::string>& args, const std::string& input,
-                      const std::filesystem::path& workingDirectory, const std::string& stdoutPath = {});
+                      const std::filesystem::path& workingDirectory, const std::string& stdoutPath = {},
+                      TwinCompare compare = TwinCompare::Everything);
 
 // The twin's command, or "" when there is none.
 std::string TwinProgram();
