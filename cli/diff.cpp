@@ -61,7 +61,7 @@ void AppendDiff(const std::vector<ChangedRun>& runs, bool json, StandardOutput& 
             text += run.first == run.last ? first : first + ".." + last;
             text += ": " + Shown(run.before) + " -> " + Shown(run.after) + "\n";
         }
-        out.Flush(false);
+        out.Flush(StandardOutput::When::Large);
     }
     if (json) return;  // JSON Lines stay objects only; the exit status says whether anything changed
     text += runs.empty() ? std::string("no answer changes\n")

@@ -50,7 +50,7 @@ void AppendDump(const std::vector<std::u16string>& answers, bool json, StandardO
             AppendCsvField(text, answer);
             text += '\n';
         }
-        out.Flush(false);
+        out.Flush(StandardOutput::When::Large);
     }
 }
 

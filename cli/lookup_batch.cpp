@@ -27,7 +27,7 @@ LookupBatch::LookupBatch(const LookupSession& session, OutputFormat format, std:
                          StandardOutput& out)
     : session_(session), typedRange_(typedRange), out_(out), printer_(format, out.text()),
       wholeNumberBoxes_(session, printer_),
-      flushEachInput_(StandardOutputIsInteractive()) {}
+      flushAfterEachInput_(StandardOutputIsInteractive() ? StandardOutput::When::Now : StandardOutput::When::Large) {}
 
 bool LookupBatch::Answer(std::string_view input) {
     printer_.BeginInput(input);
@@ -44,7 +44,7 @@ bool LookupBatch::Answer(std::string_view input) {
         }
     }
     printer_.EndInput();
-    out_.Flush(flushEachInput_);
+    out_.Flush(flushAfterEachInput_);
     return read;
 }
 

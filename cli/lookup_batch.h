@@ -35,7 +35,7 @@ private:
     StandardOutput& out_;
     AnswerPrinter printer_;
     WholeNumberBoxes wholeNumberBoxes_;
-    bool flushEachInput_;
+    StandardOutput::When flushAfterEachInput_;  // Now on a terminal, which should see each answer at once
 };
 
 // Loads the data file once, by the window's own rule (sorvane.dat in the current directory unless

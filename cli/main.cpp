@@ -32,7 +32,7 @@ int RunMildenLookup(std::span<const char* const> args) {
     case CommandLine::Action::Dump: status = RunDump(line.dataFile, line.json, out); break;
     case CommandLine::Action::Diff: status = RunDiff(line.inputs[0], line.inputs[1], line.json, out); break;
     }
-    if (!out.Flush(true)) {
+    if (!out.Flush(StandardOutput::When::Now)) {
         WriteStandardError("milden-lookup: cannot write the output\n");
         return kExitWriteFailed;
     }

@@ -9,12 +9,13 @@ constexpr std::size_t kWriteAt = std::size_t{1} << 16;
 
 }  // namespace
 
-bool StandardOutput::Flush(bool always) {
-    if (text_.size() >= kWriteAt || (always && !text_.empty())) {
+bool StandardOutput::Flush(When when) {
+    const bool now = when == When::Now;
+    if (text_.size() >= kWriteAt || (now && !text_.empty())) {
         if (!WriteStandardOutput(text_)) failed_ = true;
         text_.clear();
     }
-    if (always && !FlushStandardOutput()) failed_ = true;
+    if (now && !FlushStandardOutput()) failed_ = true;
     return !failed_;
 }
 

@@ -11,9 +11,10 @@ public:
     // The text to append to.
     std::string& text() { return text_; }
 
-    // Writes the buffer once it is large, or whenever always is set (then flushing stdout too).
-    // False once any write has failed.
-    bool Flush(bool always);
+    enum class When : bool { Large, Now };
+    // Writes the buffer once it is large, or now (then also what the C library holds of the
+    // output). False once any write has failed.
+    bool Flush(When when);
 
 private:
     std::string text_;

@@ -73,7 +73,8 @@ bool LoadDataFile(LookupTables& tables, const std::string& path, LoadObserver* o
 }
 
 void LoadDataBytes(LookupTables& tables, std::string_view bytes, LoadObserver* observer) {
-    DataItemReader reader(bytes.substr(0, kReadLimitBytes), observer, bytes.size() > kReadLimitBytes);
+    DataItemReader reader(bytes.substr(0, kReadLimitBytes), observer,
+                          bytes.size() > kReadLimitBytes ? BytesEnd::CutShort : BytesEnd::FileEnd);
     LoadItems(tables, reader);
 }
 

@@ -19,8 +19,8 @@ constexpr bool IsDelimiter(char c) { return c == ',' || c == '\r' || c == '\n'; 
 
 }  // namespace
 
-DataItemReader::DataItemReader(std::string_view bytes, LoadObserver* observer, bool cut)
-    : bytes_(bytes), observer_(observer), cut_(cut) {}
+DataItemReader::DataItemReader(std::string_view bytes, LoadObserver* observer, BytesEnd end)
+    : bytes_(bytes), observer_(observer), cut_(end == BytesEnd::CutShort) {}
 
 DataItemReader::DataItemReader(DataFileHandle& file, LoadObserver* observer)
     : observer_(observer), file_(&file), allRead_(false) {}

@@ -49,16 +49,19 @@ private:
 //
 // A file is read a block at a time into one buffer, which grows only for an item longer than a
 // block; at most kReadLimitBytes of it are read. Bytes in memory are read in place. Given bytes
-// that stop short of the file's end (cut), or a file longer than the limit, an item that runs
-// into the end is dropped and reported, so no value is ever stored truncated.
+// that stop short of the file's end (BytesEnd::CutShort), or a file longer than the limit, an item
+// that runs into the end is dropped and reported, so no value is ever stored truncated.
 //
 // With an observer, the reader also tracks each item's line and column and reports how items were
 // read (invalid Shift-JIS, text after a closing quote, a quoted item over a line end).
 class DataFileHandle;
 
+// Whether bytes given to a reader are the whole file or stop short of its end.
+enum class BytesEnd : bool { FileEnd, CutShort };
+
 class DataItemReader {
 public:
-    explicit DataItemReader(std::string_view bytes, LoadObserver* observer = nullptr, bool cut = false);
+    explicit DataItemReader(std::string_view bytes, LoadObserver* observer = nullptr, BytesEnd end = BytesEnd::FileEnd);
     // Reads from file, which stays the caller's and must outlive the reader.
     DataItemReader(DataFileHandle& file, LoadObserver* observer);
 
