@@ -32,11 +32,11 @@ bool IsAscii(std::string_view bytes) {
     return std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
-// A member after the first one of a JSON object: ,"key":
+// A member after the first one of a JSON object: ,"key": (keys are plain ASCII words).
 void AppendKey(std::string& out, std::string_view key) {
-    out += ',';
-    AppendJsonString(out, key);
-    out += ':';
+    out += ",\"";
+    out += key;
+    out += "\":";
 }
 
 }  // namespace
@@ -70,10 +70,9 @@ void AnswerPrinter::AppendBox(std::string& out, std::u16string_view prompt, BoxS
         });
         return;
     }
-    out += ",\"shown\":true";
-    AppendKey(out, "icon");
-    AppendJsonString(out, IconName(style));
-    AppendKey(out, "title");
+    out += ",\"shown\":true,\"icon\":\"";
+    out += IconName(style);
+    out += "\",\"title\":";
     if (title) {
         AppendJsonString(out, *title);
     } else {

@@ -76,7 +76,10 @@ private:
 
     void Line(const ItemPosition& at, Severity severity, std::string_view message, std::string_view code) {
         std::string locus(file_);
-        if (at.line != 0) locus += ":" + std::to_string(at.line) + ":" + std::to_string(source_.Column(at, style_.columnUnit));
+        if (at.line != 0) {
+            (locus += ':') += std::to_string(at.line);
+            (locus += ':') += std::to_string(source_.Column(at, style_.columnUnit));
+        }
         Colored(kBold, locus + ":");
         out_ += ' ';
         Colored(ColorOf(severity), std::string(NameOf(severity)) + ":");
@@ -109,7 +112,9 @@ private:
         number.insert(0, number.size() < 5 ? 5 - number.size() : 0, ' ');
         out_ += number + " | " + Expanded(before + item + after) + "\n";
         out_ += std::string(number.size(), ' ') + " | " + std::string(caret, ' ');
-        Colored(kCaretColor, "^" + std::string(itemWidth - 1, '~'));
+        std::string underline(itemWidth, '~');  // "^~~~" under the item
+        underline.front() = '^';
+        Colored(kCaretColor, underline);
         out_ += '\n';
     }
 

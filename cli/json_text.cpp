@@ -24,40 +24,60 @@ char* PutEscaped(char* out, char32_t c) {
     return out;
 }
 
-void AppendEscaped(std::string& out, char c) {
-    char escaped[6];
-    out.append(escaped, PutEscaped(escaped, static_cast<unsigned char>(c)));
+// Appends what write(char* at) writes (at most most bytes; it returns the end of what it wrote).
+// Short text is written into a buffer on the stack and appended once; longer text in place.
+template <typename Write>
+void AppendWritten(std::string& out, std::size_t most, Write write) {
+    if (most <= 512) {
+        char buffer[512];
+        out.append(buffer, static_cast<std::size_t>(write(buffer) - buffer));
+        return;
+    }
+    const std::size_t start = out.size();
+    out.resize(start + most);
+    out.resize(static_cast<std::size_t>(write(out.data() + start) - out.data()));
 }
 
 }  // namespace
 
 void AppendJsonString(std::string& out, std::string_view utf8) {
-    out += '"';
-    // Runs of bytes that need no escape are appended whole: a byte at a time costs most of a
-    // batch's time.
-    std::size_t runStart = 0;
-    for (std::size_t i = 0; i < utf8.size(); ++i) {
-        if (!NeedsEscape(static_cast<unsigned char>(utf8[i]))) continue;
-        out.append(utf8, runStart, i - runStart);
-        AppendEscaped(out, utf8[i]);
-        runStart = i + 1;
-    }
-    out.append(utf8, runStart);
-    out += '"';
+    // At most six bytes a byte (an escape).
+    AppendWritten(out, utf8.size() * 6 + 2, [utf8](char* o) {
+        *o++ = '"';
+        for (const char c : utf8) {
+            const auto byte = static_cast<unsigned char>(c);
+            if (NeedsEscape(byte)) {
+                o = PutEscaped(o, byte);
+            } else {
+                *o++ = c;
+            }
+        }
+        *o++ = '"';
+        return o;
+    });
 }
 
 void AppendJsonString(std::string& out, std::u16string_view text) {
-    // At most six bytes a unit (an escape), written in place and cut to size after.
-    const std::size_t start = out.size();
-    out.resize(start + text.size() * 6 + 2);
-    char* o = out.data() + start;
-    *o++ = '"';
-    for (std::size_t i = 0; i < text.size();) {
-        const char32_t c = NextCodePoint(text, i);
-        o = NeedsEscape(c) ? PutEscaped(o, c) : PutUtf8(o, c);
-    }
-    *o++ = '"';
-    out.resize(static_cast<std::size_t>(o - out.data()));
+    // At most six bytes a unit (an escape).
+    AppendWritten(out, text.size() * 6 + 2, [text](char* o) {
+        *o++ = '"';
+        for (std::size_t i = 0; i < text.size();) {
+            // ASCII, kana and kanji (nearly all of an answer) at once; surrogates the long way.
+            const char16_t unit = text[i];
+            if (unit < 0x80 && !NeedsEscape(unit)) {
+                *o++ = static_cast<char>(unit);
+                ++i;
+            } else if (unit >= 0x800 && (unit < 0xD800 || unit > 0xDFFF)) {
+                o = PutUtf8(o, unit);
+                ++i;
+            } else {
+                const char32_t c = NextCodePoint(text, i);
+                o = NeedsEscape(c) ? PutEscaped(o, c) : PutUtf8(o, c);
+            }
+        }
+        *o++ = '"';
+        return o;
+    });
 }
 
 }  // namespace milden::cli

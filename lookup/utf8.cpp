@@ -60,33 +60,6 @@ std::u16string Utf8ToUtf16(std::string_view bytes) {
     return out;
 }
 
-char32_t NextCodePoint(std::u16string_view text, std::size_t& i) {
-    const char16_t u = text[i++];
-    if (u < 0xD800 || u > 0xDFFF) return u;
-    if (u <= 0xDBFF && i < text.size() && text[i] >= 0xDC00 && text[i] <= 0xDFFF)
-        return 0x10000 + ((static_cast<char32_t>(u) - 0xD800) << 10) + (text[i++] - 0xDC00);
-    return kReplacement;
-}
-
-char* PutUtf8(char* out, char32_t c) {
-    if (c < 0x80) {
-        *out++ = static_cast<char>(c);
-    } else if (c < 0x800) {
-        *out++ = static_cast<char>(0xC0 | (c >> 6));
-        *out++ = static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        *out++ = static_cast<char>(0xE0 | (c >> 12));
-        *out++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        *out++ = static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        *out++ = static_cast<char>(0xF0 | (c >> 18));
-        *out++ = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        *out++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        *out++ = static_cast<char>(0x80 | (c & 0x3F));
-    }
-    return out;
-}
-
 std::string Utf16ToUtf8(std::u16string_view text) {
     // A unit never gives more than three bytes (a surrogate pair, two units, gives four), so
     // the bytes are written in place, without a check of the string's size for each.

@@ -16,10 +16,34 @@ std::u16string Utf8ToUtf16(std::string_view bytes);
 // is always well-formed UTF-8.
 std::string Utf16ToUtf8(std::u16string_view text);
 
-// The pieces of Utf16ToUtf8, for encoders that write UTF-8 of their own:
-// the code point at text[i], moving i past it (a lone surrogate gives U+FFFD);
-char32_t NextCodePoint(std::u16string_view text, std::size_t& i);
+// The pieces of Utf16ToUtf8, for encoders that write UTF-8 of their own (inline: they run once
+// a character).
+// The code point at text[i], moving i past it (a lone surrogate gives U+FFFD).
+inline char32_t NextCodePoint(std::u16string_view text, std::size_t& i) {
+    const char16_t u = text[i++];
+    if (u < 0xD800 || u > 0xDFFF) return u;
+    if (u <= 0xDBFF && i < text.size() && text[i] >= 0xDC00 && text[i] <= 0xDFFF)
+        return 0x10000 + ((static_cast<char32_t>(u) - 0xD800) << 10) + (text[i++] - 0xDC00);
+    return u'\uFFFD';
+}
 // c written as UTF-8 at out (room for four bytes); returns the end of what was written.
-char* PutUtf8(char* out, char32_t c);
+inline char* PutUtf8(char* out, char32_t c) {
+    if (c < 0x80) {
+        *out++ = static_cast<char>(c);
+    } else if (c < 0x800) {
+        *out++ = static_cast<char>(0xC0 | (c >> 6));
+        *out++ = static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        *out++ = static_cast<char>(0xE0 | (c >> 12));
+        *out++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        *out++ = static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        *out++ = static_cast<char>(0xF0 | (c >> 18));
+        *out++ = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        *out++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        *out++ = static_cast<char>(0x80 | (c & 0x3F));
+    }
+    return out;
+}
 
 }  // namespace milden
