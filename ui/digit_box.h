@@ -1,6 +1,6 @@
-// A digit box phone_text090(i) with the window's key filter: Return asks for a search, and once
-// the box holds four characters no key may insert more. The box has no length limit of its own,
-// so text pasted from the context menu or dropped in is never cut.
+// A digit box phone_text090(i) with the window's key filter (desktop/key_filter.h): Return asks
+// for a search, and once the box holds four characters no key may insert more. The box has no
+// length limit of its own, so text pasted from the context menu or dropped in is never cut.
 #pragma once
 
 #include <QLineEdit>
@@ -19,10 +19,6 @@ signals:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
-
-private:
-    // More than three characters: keys and input-method text that would insert are discarded.
-    bool IsFull() const { return text().size() > 3; }
 };
 
 }  // namespace milden

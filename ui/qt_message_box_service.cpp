@@ -3,12 +3,10 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "ui/qt_text.h"
+
 namespace milden {
 namespace {
-
-QString FromU16(std::u16string_view s) {
-    return QString::fromUtf16(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 QMessageBox::Icon IconOf(BoxStyle style) {
     switch (style) {
@@ -22,7 +20,7 @@ QMessageBox::Icon IconOf(BoxStyle style) {
 }  // namespace
 
 QString PromptLines(std::u16string_view prompt) {
-    QString text = FromU16(prompt);
+    QString text = ToQString(prompt);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return text;
@@ -32,7 +30,7 @@ void QtMessageBoxService::ShowMessage(std::u16string_view prompt, BoxStyle style
                                       std::optional<std::u16string_view> title) {
     QMessageBox box(QApplication::activeWindow());
     box.setWindowModality(Qt::ApplicationModal);
-    box.setWindowTitle(FromU16(title.value_or(kApplicationTitle)));
+    box.setWindowTitle(ToQString(title.value_or(kApplicationTitle)));
     // Plain text always: answers carry names from the data file, which are never markup.
     box.setTextFormat(Qt::PlainText);
     box.setText(PromptLines(prompt));

@@ -1,33 +1,25 @@
-// The window designs are measured in twips (1/1440 inch); 15 twips make one pixel at 96 dpi and
-// Qt's high-dpi scaling takes it from there.
+// The window designs in Qt: twips converted at 96 dpi; Qt's high-dpi scaling takes it from there.
 #pragma once
 
 #include <QRect>
 #include <QSize>
-#include <initializer_list>
+
+#include "desktop/window_designs.h"
 
 class QWidget;
 
 namespace milden {
 
-inline constexpr int kTwipsPerPixel = 15;
+inline QSize TwipsSize(int width, int height) { return {TwipsToPixels(width), TwipsToPixels(height)}; }
 
-// Twips to pixels, rounded to the nearest pixel.
-constexpr int TwipsToPixels(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; }
+inline QRect PixelRect(const TwipsRect& rect) {
+    return {TwipsToPixels(rect.left), TwipsToPixels(rect.top), TwipsToPixels(rect.width), TwipsToPixels(rect.height)};
+}
 
-constexpr QSize TwipsSize(int width, int height) { return {TwipsToPixels(width), TwipsToPixels(height)}; }
-
-// One control of a design: the control and its left, top, width and height in twips.
-struct Placement {
-    QWidget* control;
-    int left, top, width, height;
-};
-
-// Puts every control at its place, in pixels, within its parent.
-void PlaceControls(std::initializer_list<Placement> design);
-
-// Chains the controls in this order for the Tab key. Controls that take no focus (labels that are
-// not links) keep their place in the design's order but are left out of the chain, as Tab skips them.
-void ChainTabOrder(std::initializer_list<QWidget*> order);
+// Builds every control of window as a child of parent, in design order (later ones lie on top),
+// each with its name as object name, its caption, its place in pixels and its accessible name;
+// links get the up-arrow pointer and their address as accessible description. Then chains the
+// controls for Tab in the design's focus order. Find them with parent->findChild by name.
+void BuildControls(const WindowDesign& window, QWidget* parent);
 
 }  // namespace milden

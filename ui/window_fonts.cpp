@@ -2,6 +2,9 @@
 
 #include <QApplication>
 
+#include "desktop/window_designs.h"
+#include "ui/qt_text.h"
+
 namespace milden {
 namespace {
 
@@ -22,8 +25,8 @@ QFont WindowFont() {
 
 QFont LinkFont() {
     QFont font = QApplication::font();
-    font.setFamilies(QStringList{QStringLiteral("ＭＳ Ｐゴシック")} << JapaneseGothics() << font.family());
-    font.setPointSize(9);
+    font.setFamilies(QStringList{ToQString(kLinkFontFamily)} << JapaneseGothics() << font.family());
+    font.setPointSize(kLinkFontPoints);
     font.setWeight(QFont::Normal);
     font.setUnderline(true);
     return font;

@@ -9,7 +9,7 @@ namespace milden {
 // designs fits its control.
 QFont WindowFont();
 
-// The help window's home-page link: "ＭＳ Ｐゴシック" 9 pt where installed, else an installed
+// The help window's home-page link: the design's link font where installed, else an installed
 // Japanese gothic; normal weight, underlined.
 QFont LinkFont();
 

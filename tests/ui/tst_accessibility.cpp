@@ -8,7 +8,8 @@
 #include "ui/helpfrm.h"
 #include "tests/ui/recording_toolkit.h"
 #include "ui/tolvaform.h"
-#include "ui/web_addresses.h"
+#include "desktop/web_addresses.h"
+#include "ui/qt_text.h"
 #include "tests/ui/window_test_support.h"
 
 using namespace milden;
@@ -82,8 +83,8 @@ private slots:
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("address");
-        QTest::newRow("banner") << "tolvaform" << "Picture1" << kPublicationAddress;
-        QTest::newRow("address label") << "helpfrm" << "Label1(5)" << kMakerHomePage;
+        QTest::newRow("banner") << "tolvaform" << "Picture1" << ToQString(kPublicationAddress);
+        QTest::newRow("address label") << "helpfrm" << "Label1(5)" << ToQString(kMakerHomePage);
     }
 
     void pressingALinkOpensItsPage() {

@@ -12,7 +12,6 @@
 #include "ui/helpfrm.h"
 #include "tests/ui/recording_toolkit.h"
 #include "ui/tolvaform.h"
-#include "ui/web_addresses.h"
 #include "tests/ui/window_test_support.h"
 
 using namespace milden;

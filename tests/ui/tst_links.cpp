@@ -8,7 +8,8 @@
 #include "ui/helpfrm.h"
 #include "tests/ui/recording_toolkit.h"
 #include "ui/tolvaform.h"
-#include "ui/web_addresses.h"
+#include "desktop/web_addresses.h"
+#include "ui/qt_text.h"
 #include "tests/ui/window_test_support.h"
 
 using namespace milden;
@@ -25,10 +26,10 @@ struct Link {
 
 Link LinkNamed(const QString& name) {
     if (name == "banner") {
-        return {kPublicationAddress, [] { QTest::mouseClick(tolvaform().Picture1(), Qt::LeftButton); },
+        return {ToQString(kPublicationAddress), [] { QTest::mouseClick(tolvaform().Picture1(), Qt::LeftButton); },
                 [] { return tolvaform().ie(); }};
     }
-    return {kMakerHomePage, [] { QTest::mouseClick(helpfrm().Label1(5), Qt::LeftButton); },
+    return {ToQString(kMakerHomePage), [] { QTest::mouseClick(helpfrm().Label1(5), Qt::LeftButton); },
             [] { return helpfrm().ie(); }};
 }
 
@@ -193,7 +194,7 @@ void tst_Links::helpBrowserSurvivesReopeningTheHelpWindow() {
         tolvaform().helpview()->trigger();
     }
     QCOMPARE(toolkit.browsers.attempts, 1);
-    QCOMPARE(toolkit.browsers.created.at(0)->navigations, (QStringList{kMakerHomePage, kMakerHomePage}));
+    QCOMPARE(toolkit.browsers.created.at(0)->navigations, (QStringList{ToQString(kMakerHomePage), ToQString(kMakerHomePage)}));
 }
 
 QTEST_MAIN(tst_Links)

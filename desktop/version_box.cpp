@@ -1,4 +1,4 @@
-#include "ui/version_box.h"
+#include "desktop/version_box.h"
 
 #include "lookup/format.h"
 

@@ -1,0 +1,21 @@
+// ミルデン on Windows: the main window on the data file of the current directory.
+#include <windows.h>
+#include <commctrl.h>
+#include <objbase.h>
+
+#include "win/message_loop.h"
+#include "win/tolvaform.h"
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    // A single-threaded apartment: the browser's events arrive through this thread's messages.
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+
+    milden::Tolvaform& form = milden::tolvaform();
+    form.Load();
+    milden::RunMessagesUntil([&form] { return !IsWindow(form.hwnd()); });
+    milden::DestroyTolvaform();
+    if (SUCCEEDED(com)) CoUninitialize();
+    return 0;
+}
