@@ -114,6 +114,8 @@ const wchar_t* LinkClassName() {
 }
 
 void SetLinkPicture(HWND link, HBITMAP picture, SIZE size) {
+    // A link that could not be created (no window, so no state) shows nothing.
+    if (link == nullptr || GetWindowLongPtrW(link, GWLP_USERDATA) == 0) return;
     LinkState& state = StateOf(link);
     state.picture = picture;
     state.pictureSize = size;
