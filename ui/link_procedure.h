@@ -1,4 +1,4 @@
-// The procedure behind both web links (the banner and the help window's address label).
+// The link procedure (desktop/link_procedure.h) on the Qt browser objects.
 #pragma once
 
 #include <QString>

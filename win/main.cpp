@@ -1,19 +1,21 @@
 // ミルデン on Windows: the main window on the data file of the current directory.
 #include <windows.h>
+#include <commctrl.h>
+#include <objbase.h>
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-    WNDCLASSW windowClass{};
-    windowClass.lpfnWndProc = DefWindowProcW;
-    windowClass.hInstance = instance;
-    windowClass.lpszClassName = L"tolvaform";
-    RegisterClassW(&windowClass);
-    HWND window = CreateWindowExW(0, L"tolvaform", L"\u201Dzentrik\u201D携帯調査", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
-                                  CW_USEDEFAULT, CW_USEDEFAULT, 240, 260, nullptr, nullptr, instance, nullptr);
-    ShowWindow(window, SW_SHOWNORMAL);
-    MSG message;
-    while (IsWindow(window) && GetMessageW(&message, nullptr, 0, 0) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
+#include "win/message_loop.h"
+#include "win/tolvaform.h"
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    // A single-threaded apartment: the browser's events arrive through this thread's messages.
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+
+    milden::Tolvaform& form = milden::tolvaform();
+    form.Load();
+    milden::RunMessagesUntil([&form] { return !IsWindow(form.hwnd()); });
+    milden::DestroyTolvaform();
+    if (SUCCEEDED(com)) CoUninitialize();
     return 0;
 }
