@@ -37,11 +37,39 @@ RECT PixelRect(const TwipsRect& r, UINT dpi) {
     return {left, top, left + TwipsToPixels(r.width, d), top + TwipsToPixels(r.height, d)};
 }
 
-HFONT MessageFont(UINT dpi) {
+// Whether every caption of the design fits its control in font: labels and push buttons their
+// text, option buttons their text beside the round button.
+bool CaptionsFit(const WindowDesign& design, HFONT font, UINT dpi) {
+    HDC dc = GetDC(nullptr);
+    const HGDIOBJ old = SelectObject(dc, font);
+    bool fit = true;
+    for (const ControlDesign& control : design.controls) {
+        if (control.caption.empty() || !control.link.empty()) continue;
+        SIZE text{};
+        const std::wstring caption = Wide(control.caption);
+        GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &text);
+        if (control.kind == ControlKind::OptionButton) text.cx += GetSystemMetricsForDpi(SM_CXMENUCHECK, dpi) + MulDiv(4, dpi, 96);
+        fit = fit && text.cx <= TwipsToPixels(control.rect.width, static_cast<int>(dpi));
+    }
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    return fit;
+}
+
+// The message font of Windows at dpi, made smaller where a caption of the design would be cut
+// off in it (a Japanese message font is wider than the one the designs were drawn with).
+HFONT MessageFont(const WindowDesign& design, UINT dpi) {
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
     SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi);
-    return CreateFontIndirectW(&metrics.lfMessageFont);
+    LOGFONTW& font = metrics.lfMessageFont;
+    for (;;) {
+        HFONT candidate = CreateFontIndirectW(&font);
+        const bool smallest = font.lfHeight >= -1 && font.lfHeight <= 1;
+        if (smallest || CaptionsFit(design, candidate, dpi)) return candidate;
+        DeleteObject(candidate);
+        font.lfHeight += font.lfHeight < 0 ? 1 : -1;  // one pixel smaller, in either sign's unit
+    }
 }
 
 HFONT LinkFont(UINT dpi) {
@@ -110,7 +138,7 @@ SIZE DesignedControls::ClientSize(UINT dpi) const {
 }
 
 void DesignedControls::Place(UINT dpi) {
-    const HFONT oldFont = std::exchange(font_, MessageFont(dpi));
+    const HFONT oldFont = std::exchange(font_, MessageFont(design_, dpi));
     const HFONT oldLinkFont = std::exchange(linkFont_, LinkFont(dpi));
     for (std::size_t i = 0; i < controls_.size(); ++i) {
         const ControlDesign& control = design_.controls[i];

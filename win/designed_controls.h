@@ -30,7 +30,7 @@ public:
     const ControlDesign* DesignOf(int id) const;
 
     // Places and sizes every control at dpi, with the fonts at that size: the message font of
-    // Windows, and the link font for a text link. Where controls overlap, the later one of the
+    // Windows (smaller where a caption would not fit it), and the link font for a text link. Where controls overlap, the later one of the
     // design stays visible and takes the clicks.
     void Place(UINT dpi);
 

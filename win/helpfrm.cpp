@@ -71,13 +71,7 @@ LRESULT Helpfrm::Handle(HWND window, UINT message, WPARAM w, LPARAM l) {
     }
     case WM_CLOSE: Close(); return 0;
     case kBrowserQuitMessage: ie_.reset(); return 0;
-    case WM_DPICHANGED: {
-        const UINT dpi = HIWORD(w);
-        controls_->Place(dpi);
-        FitClientArea(window, controls_->ClientSize(dpi), dpi, reinterpret_cast<const RECT*>(l));
-        InvalidateRect(window, nullptr, TRUE);
-        return 0;
-    }
+    case WM_DPICHANGED: FollowDpiChange(window, *controls_, w, l); return 0;
     }
     return DefWindowProcW(window, message, w, l);
 }

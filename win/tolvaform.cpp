@@ -103,13 +103,7 @@ LRESULT Tolvaform::Handle(HWND window, UINT message, WPARAM w, LPARAM l) {
     }
     case kSearchKeyMessage: researchbtn_Click(); return 0;
     case kBrowserQuitMessage: ie_OnQuit(); return 0;
-    case WM_DPICHANGED: {
-        const UINT dpi = HIWORD(w);
-        controls_->Place(dpi);
-        FitClientArea(window, controls_->ClientSize(dpi), dpi, reinterpret_cast<const RECT*>(l));
-        InvalidateRect(window, nullptr, TRUE);
-        return 0;
-    }
+    case WM_DPICHANGED: FollowDpiChange(window, *controls_, w, l); return 0;
     case WM_DESTROY: Unload(); break;
     }
     return DefWindowProcW(window, message, w, l);

@@ -1,5 +1,6 @@
 #include "win/window_class.h"
 
+#include "win/designed_controls.h"
 #include "win/resource_ids.h"
 
 namespace milden {
@@ -67,6 +68,13 @@ void FitClientArea(HWND window, SIZE client, UINT dpi, const RECT* suggested) {
     GetWindowRect(window, &frame);
     SetWindowPos(window, nullptr, 0, 0, frame.right - frame.left + missingWidth, frame.bottom - frame.top + missingHeight,
                  SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+}
+
+void FollowDpiChange(HWND window, DesignedControls& controls, WPARAM w, LPARAM l) {
+    const UINT dpi = HIWORD(w);
+    controls.Place(dpi);
+    FitClientArea(window, controls.ClientSize(dpi), dpi, reinterpret_cast<const RECT*>(l));
+    InvalidateRect(window, nullptr, TRUE);
 }
 
 }  // namespace milden

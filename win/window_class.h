@@ -20,6 +20,12 @@ HWND CreateDesignedWindow(DesignedWindow* owner, DWORD extendedStyle, const wcha
 // Centres the window, frame included, on the work area of its monitor.
 void CentreOnScreen(HWND window);
 
+class DesignedControls;
+
+// WM_DPICHANGED: places the controls at the new DPI (HIWORD of w) and gives the window its size
+// there, at the place Windows suggests (l).
+void FollowDpiChange(HWND window, DesignedControls& controls, WPARAM w, LPARAM l);
+
 // Gives the window the outer size that makes its client area client at dpi, with its menu.
 void FitClientArea(HWND window, SIZE client, UINT dpi, const RECT* suggested = nullptr);
 

@@ -13,7 +13,7 @@
 #include "ui/clickable_label.h"
 #include "ui/helpfrm.h"
 #include "tests/ui/recording_toolkit.h"
-#include "tests/ui/window_sample_data.h"
+#include "tests/support/window_sample_data.h"
 #include "ui/qt_translations.h"
 #include "ui/tolvaform.h"
 #include "version.h"

@@ -1,4 +1,4 @@
-// A small data file for the window tests (UTF-8; written to disk in code page 932).
+// A small data file for the tests of both windows (UTF-8; written to disk in code page 932).
 //   090-1000 -> 丁ネット            090-1010 -> 丙テレコムか甲通信
 //   080-5123 -> 080丁               070-0000 -> ＰＨＳ乙
 #pragma once
