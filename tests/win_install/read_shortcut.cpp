@@ -16,13 +16,14 @@ void PrintLine(const wchar_t* text) {
     const int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
     std::string utf8(size > 0 ? size : 1, '\0');
     WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8.data(), size, nullptr, nullptr);
-    std::fputs(utf8.c_str(), stdout);
-    std::fputc('\n', stdout);
+    std::printf("%s\n", utf8.c_str());
 }
 
-int Fail(const char* what, HRESULT result) {
+// Says which call failed and returns whether it did.
+bool Failed(HRESULT result, const char* what) {
+    if (SUCCEEDED(result)) return false;
     std::fprintf(stderr, "read_shortcut: %s failed (0x%08lx)\n", what, static_cast<unsigned long>(result));
-    return 1;
+    return true;
 }
 
 }  // namespace
@@ -33,28 +34,21 @@ int wmain(int argc, wchar_t** argv) {
         return 2;
     }
     _setmode(_fileno(stdout), _O_BINARY);  // LF line ends, as the test compares them
-    HRESULT result = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    if (FAILED(result)) return Fail("CoInitializeEx", result);
-
     IShellLinkW* link = nullptr;
-    result = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
-                              reinterpret_cast<void**>(&link));
-    if (FAILED(result)) return Fail("CoCreateInstance(ShellLink)", result);
     IPersistFile* file = nullptr;
-    result = link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file));
-    if (FAILED(result)) return Fail("QueryInterface(IPersistFile)", result);
-    result = file->Load(argv[1], STGM_READ);
-    if (FAILED(result)) return Fail("Load", result);
-
     wchar_t target[MAX_PATH] = {};
-    result = link->GetPath(target, MAX_PATH, nullptr, SLGP_RAWPATH);
-    if (FAILED(result)) return Fail("GetPath", result);
     wchar_t folder[MAX_PATH] = {};
-    result = link->GetWorkingDirectory(folder, MAX_PATH);
-    if (FAILED(result)) return Fail("GetWorkingDirectory", result);
+    if (Failed(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED), "CoInitializeEx") ||
+        Failed(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                reinterpret_cast<void**>(&link)), "CoCreateInstance(ShellLink)") ||
+        Failed(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)), "QueryInterface") ||
+        Failed(file->Load(argv[1], STGM_READ), "Load") ||
+        Failed(link->GetPath(target, MAX_PATH, nullptr, SLGP_RAWPATH), "GetPath") ||
+        Failed(link->GetWorkingDirectory(folder, MAX_PATH), "GetWorkingDirectory")) {
+        return 1;
+    }
     PrintLine(target);
     PrintLine(folder);
-
     file->Release();
     link->Release();
     CoUninitialize();
