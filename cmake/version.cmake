@@ -3,3 +3,6 @@
 configure_file(${CMAKE_CURRENT_LIST_DIR}/version.h.in ${CMAKE_BINARY_DIR}/generated/version.h @ONLY)
 add_library(milden_version INTERFACE)
 target_include_directories(milden_version INTERFACE ${CMAKE_BINARY_DIR}/generated)
+# The product's name and its publisher, as the packages and installers show them.
+set(MILDEN_PRODUCT_NAME ミルデン)
+set(MILDEN_PUBLISHER Velk探偵事務所)

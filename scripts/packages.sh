@@ -18,9 +18,9 @@ MILDEN_TEST_PACKAGES=(
 )
 
 # To cross-build the Qt-free part for Windows and run its tests under Wine (the windows preset).
-# GoogleTest is built there from the sources that googletest ships.
+# GoogleTest is built there from the sources that googletest ships; nsis makes the installer.
 MILDEN_WINDOWS_PACKAGES=(
-  g++-mingw-w64-x86-64-posix googletest wine wine64
+  g++-mingw-w64-x86-64-posix googletest wine wine64 nsis
 )
 
 # To take screenshots of the windows (scripts/screenshot) and to redraw resources/ (draw-images).
