@@ -10,26 +10,16 @@ public:
     std::unique_ptr<BrowserObject> Create() override { return nullptr; }
 };
 
-const Toolkit& Defaults() {
+InstalledServices<BrowserFactory>& Services() {
     static QtMessageBoxService qtBoxes;
     static NoBrowsers noBrowsers;
-    static const Toolkit defaults{&qtBoxes, &noBrowsers};
-    return defaults;
-}
-
-Toolkit& Installed() {
-    static Toolkit installed = Defaults();
-    return installed;
+    static InstalledServices<BrowserFactory> services({&qtBoxes, &noBrowsers});
+    return services;
 }
 
 }  // namespace
 
-void InstallToolkit(const Toolkit& toolkit) {
-    Toolkit& installed = Installed();
-    installed.boxes = toolkit.boxes ? toolkit.boxes : Defaults().boxes;
-    installed.browsers = toolkit.browsers ? toolkit.browsers : Defaults().browsers;
-}
-
-const Toolkit& InstalledToolkit() { return Installed(); }
+void InstallToolkit(const Toolkit& toolkit) { Services().Install(toolkit); }
+const Toolkit& InstalledToolkit() { return Services().installed(); }
 
 }  // namespace milden

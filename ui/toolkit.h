@@ -1,20 +1,16 @@
-// The services the windows show their boxes and open their browsers through. The program installs
-// the Qt message box and the helper-process browsers; tests install recording ones, so nothing
-// blocks and every box and browser can be checked.
+// The services the Qt windows show their boxes and open their browsers through: by default Qt
+// message boxes and no browsers at all (the program installs the helper-process browsers).
 #pragma once
 
+#include "desktop/toolkit.h"
 #include "ui/browser_object.h"
-#include "engine/toolkit_services.h"
 
 namespace milden {
 
-struct Toolkit {
-    MessageBoxService* boxes = nullptr;
-    BrowserFactory* browsers = nullptr;
-};
+using Toolkit = ToolkitOf<BrowserFactory>;
 
 // Makes toolkit the one that windows created from now on use; the services must outlive those
-// windows. A service left null is the default one: Qt message boxes, and no browsers at all.
+// windows. A service left null is the default one.
 void InstallToolkit(const Toolkit& toolkit);
 
 // The installed toolkit, both services set.

@@ -6,26 +6,16 @@
 namespace milden {
 namespace {
 
-const Toolkit& Defaults() {
+InstalledServices<BrowserFactory>& Services() {
     static Win32MessageBoxes boxes;
     static InternetExplorerFactory browsers;
-    static const Toolkit defaults{&boxes, &browsers};
-    return defaults;
-}
-
-Toolkit& Installed() {
-    static Toolkit installed = Defaults();
-    return installed;
+    static InstalledServices<BrowserFactory> services({&boxes, &browsers});
+    return services;
 }
 
 }  // namespace
 
-void InstallToolkit(const Toolkit& toolkit) {
-    Toolkit& installed = Installed();
-    installed.boxes = toolkit.boxes ? toolkit.boxes : Defaults().boxes;
-    installed.browsers = toolkit.browsers ? toolkit.browsers : Defaults().browsers;
-}
-
-const Toolkit& InstalledToolkit() { return Installed(); }
+void InstallToolkit(const Toolkit& toolkit) { Services().Install(toolkit); }
+const Toolkit& InstalledToolkit() { return Services().installed(); }
 
 }  // namespace milden
