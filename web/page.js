@@ -5,7 +5,7 @@
 import createMilden from './milden.mjs';
 
 const $ = (id) => document.getElementById(id);
-const DEFAULT_FONT_TWIPS = 180;  // the toolkit's default font, 9 points
+const FONT_TWIPS = 150;  // the windows' font: 10 pixels at 96 dpi, as the Qt window draws it
 
 let core;            // the module, replaced by a new one after a failure
 let bundledData;     // the bundled sorvane.dat (null when it could not be fetched)
@@ -89,8 +89,8 @@ function controlNode(control) {
     case 'button':
       return named(element('button', { type: 'button', textContent: control.caption }), control);
     case 'picture': {
-      const picture = element('img', { src: 'banner.png', srcset: 'banner.png 1x, banner@2x.png 2x', alt: control.accessibleName,
-                                        width: bannerSize.width, height: bannerSize.height });
+      const picture = element('img', { src: 'banner@2x.png', alt: control.accessibleName, width: bannerSize.width,
+                                        height: bannerSize.height });
       picture.style.width = `${((bannerSize.width * twipsPerPixel) / control.width) * 100}%`;
       return element('a', { href: control.link, target: '_blank', rel: 'noopener' }, [picture]);
     }
@@ -105,7 +105,7 @@ function buildWindow(window, prefix) {
   const client = $(`${prefix}-client`);
   client.style.setProperty('--client-width', window.clientWidth / twipsPerPixel);
   client.style.setProperty('--client-height', window.clientHeight / twipsPerPixel);
-  client.style.setProperty('--font-share', DEFAULT_FONT_TWIPS / window.clientWidth);
+  client.style.setProperty('--font-share', FONT_TWIPS / window.clientWidth);
   const nodes = {};
   for (const control of window.controls) nodes[control.name] = place(controlNode(control), control, window);
   client.replaceChildren(...Object.values(nodes));
@@ -325,7 +325,11 @@ async function start() {
   const help = buildWindow(designs.helpfrm, 'helpfrm');
   for (const node of Object.values(help)) {
     if (node.dataset.kind === 'button') node.addEventListener('click', () => $('helpfrm').close());
-    if (node.href) Object.assign(node.style, { color: designs.link.color, fontFamily: `"${designs.link.fontFamily}", sans-serif` });
+    // The address is drawn as a link, in a font of its own (a point is 20 twips).
+    if (node.href) {
+      Object.assign(node.style, { color: designs.link.color, fontFamily: `"${designs.link.fontFamily}", sans-serif`,
+                                  fontSize: `${((designs.link.fontPoints * 20) / designs.helpfrm.clientWidth) * 100}cqw` });
+    }
   }
   buildMenu(designs.menu, {
     helpview: () => showModal($('helpfrm')),

@@ -4,11 +4,13 @@
 // are named and ordered) is made here by the same code the windows run.
 #include <emscripten/bind.h>
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <variant>
+#include <vector>
 
 #include "check/check_data.h"
 #include "check/source_file.h"
@@ -49,29 +51,39 @@ val Ascii(std::string_view text) { return val(std::string(text)); }
 // named by its caption and described by that name.
 bool NameHoldsCaption(const ControlDesign& c) { return c.accessibleName.find(c.caption) != std::u16string_view::npos; }
 
-// {name, caption, clientWidth, clientHeight, controls}: the controls that take the focus first, in
-// the order Tab visits them in the window, then the others in design order.
+// The page's order of a window's controls, which a screen reader reads them in: the order Tab
+// visits them in the window (FocusOrder), with each label before the first control that Tab
+// reaches after it (a later tab index, or a link: links come last).
+std::vector<const ControlDesign*> PageOrder(const WindowDesign& window) {
+    std::vector<const ControlDesign*> order = FocusOrder(window);
+    for (const ControlDesign& c : window.controls) {
+        if (TakesFocus(c)) continue;
+        const auto after = std::find_if(order.begin(), order.end(), [&](const ControlDesign* other) {
+            return !other->link.empty() || other->tabIndex > c.tabIndex;
+        });
+        order.insert(after, &c);
+    }
+    return order;
+}
+
+// {name, caption, clientWidth, clientHeight, controls}, the controls in the page's order.
 val WindowValue(const WindowDesign& window) {
     val controls = val::array();
-    const auto add = [&](const ControlDesign& c) {
+    for (const ControlDesign* c : PageOrder(window)) {
+        const bool named = NameHoldsCaption(*c);
         val control = val::object();
-        control.set("name", Ascii(c.name));
-        control.set("kind", Ascii(KindName(c.kind)));
-        control.set("caption", Text(c.caption));
-        control.set("left", c.rect.left);
-        control.set("top", c.rect.top);
-        control.set("width", c.rect.width);
-        control.set("height", c.rect.height);
-        const bool named = NameHoldsCaption(c);
-        control.set("accessibleName", Text(named ? c.accessibleName : std::u16string_view()));
-        control.set("description", Text(named ? std::u16string_view() : c.accessibleName));
-        control.set("link", Text(c.link));
-        control.set("takesFocus", TakesFocus(c));
+        control.set("name", Ascii(c->name));
+        control.set("kind", Ascii(KindName(c->kind)));
+        control.set("caption", Text(c->caption));
+        control.set("left", c->rect.left);
+        control.set("top", c->rect.top);
+        control.set("width", c->rect.width);
+        control.set("height", c->rect.height);
+        control.set("accessibleName", Text(named ? c->accessibleName : std::u16string_view()));
+        control.set("description", Text(named ? std::u16string_view() : c->accessibleName));
+        control.set("link", Text(c->link));
         controls.call<void>("push", control);
-    };
-    for (const ControlDesign* c : FocusOrder(window)) add(*c);
-    for (const ControlDesign& c : window.controls)
-        if (!TakesFocus(c)) add(c);
+    }
     val value = val::object();
     value.set("name", Ascii(window.name));
     value.set("caption", Text(window.caption));
