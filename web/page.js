@@ -322,35 +322,45 @@ async function start() {
   twipsPerPixel = designs.twipsPerPixel;
   bannerSize = { width: designs.bannerWidth, height: designs.bannerHeight };
   const main = buildWindow(designs.tolvaform, 'tolvaform');
-  const help = buildWindow(designs.helpfrm, 'helpfrm');
-  for (const node of Object.values(help)) {
-    if (node.dataset.kind === 'button') node.addEventListener('click', () => $('helpfrm').close());
-    // The address is drawn as a link, in a font of its own (a point is 20 twips).
-    if (node.href) {
-      Object.assign(node.style, { color: designs.link.color, fontFamily: `"${designs.link.fontFamily}", sans-serif`,
-                                  fontSize: `${((designs.link.fontPoints * 20) / designs.helpfrm.clientWidth) * 100}cqw` });
-    }
-  }
   buildMenu(designs.menu, {
-    helpview: () => showModal($('helpfrm')),
+    helpview: () => showModal(helpWindow(designs)),
     versions: () => showBox(core.versionBox()),
   });
   boxes.forEach(wireBox);
   main.researchbtn.addEventListener('click', search);
   options[0].checked = true;
   boxes[0].focus();
+  answerSharedNumber();
+  // What the first answer does not need comes after it.
   wireOwnFile();
-
-  // ?n=09012345678 answers at once: a whole number goes to its range, anything else is searched
-  // as typed into the box of the selected range.
-  const shared = new URLSearchParams(location.search).get('n');
-  if (shared !== null) {
-    const number = core.wholeNumber(shared);
-    if (number) placeWholeNumber(number);
-    else boxes[0].value = shared;
-    search();
-  }
   if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js');
+}
+
+// The help window, built when it is first shown.
+function helpWindow(designs) {
+  const dialog = $('helpfrm');
+  if (dialog.dataset.built) return dialog;
+  dialog.dataset.built = 'yes';
+  for (const node of Object.values(buildWindow(designs.helpfrm, 'helpfrm'))) {
+    if (node.dataset.kind === 'button') node.addEventListener('click', () => dialog.close());
+    // The address is drawn as a link, in a font of its own (a point is 20 twips).
+    if (node.href) {
+      Object.assign(node.style, { color: designs.link.color, fontFamily: `"${designs.link.fontFamily}", sans-serif`,
+                                  fontSize: `${((designs.link.fontPoints * 20) / designs.helpfrm.clientWidth) * 100}cqw` });
+    }
+  }
+  return dialog;
+}
+
+// ?n=09012345678 answers at once: a whole number goes to its range, anything else is searched as
+// typed into the box of the selected range.
+function answerSharedNumber() {
+  const shared = new URLSearchParams(location.search).get('n');
+  if (shared === null) return;
+  const number = core.wholeNumber(shared);
+  if (number) placeWholeNumber(number);
+  else boxes[0].value = shared;
+  search();
 }
 
 start();
