@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <filesystem>
 #include <optional>
 #include <utility>
 #include <ostream>
@@ -48,6 +49,8 @@ const std::string kWarning2 =
     "この画面左下のミルデンの入力ボックスに再度電話番号を入力してください。\n";
 const std::string kNotInRange =
     "the number does not begin with 090, 080 or 070 (+81 90, +81 80 or +81 70)";
+
+const std::string kNoDefaultFile = "milden-lookup: cannot read the data file sorvane.dat: no such file; every answer is unknown\n";
 
 std::string NumberError(std::string_view input, std::string_view message) {
     return "milden-lookup: \"" + std::string(input) + "\": " + std::string(message) + "\n";
@@ -162,9 +165,12 @@ INSTANTIATE_TEST_SUITE_P(
         CliCase{"NamedDataFileIsADirectory", {"--data", ".", "0901000"}, "", "", "milden-lookup: cannot read the data file .: it is a directory\n", 2},
         CliCase{"NamedDataFileIsReadFromItsPath", {"--data=sorvane.dat", "0901000"}, "", Answer090("1000", "ドコモ"), "", 0},
         CliCase{"Version", {"--version"}, "", "milden-lookup " MILDEN_VERSION "\n", "", 0},
-        CliCase{"MissingDefaultFileAnswersUnknown090", {"0901000"}, "", Answer090("1000", "キャリアが不明"), "", 0, false},
+        // Answered as the window answers without its file, but said once and not exit status 0.
+        CliCase{"MissingDefaultFileAnswersUnknown090", {"0901000", "0901010"}, "",
+                Answer090("1000", "キャリアが不明") + Answer090("1010", "キャリアが不明"), kNoDefaultFile, 2, false},
         CliCase{"MissingDefaultFileAnswersUnknownPhs", {"--range", "070", "6000"}, "",
-                "070-6000-****のPHSのキャリアは\nキャリアが不明です。\n", "", 0, false}),
+                "070-6000-****のPHSのキャリアは\nキャリアが不明です。\n", kNoDefaultFile, 2, false},
+        CliCase{"MissingDefaultFileStillReportsUnreadableInput", {}, "0312\n", "", kNoDefaultFile + NumberError("0312", kNotInRange), 2, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(MildenLookupData, NamedFileWinsOverTheCurrentDirectory) {
@@ -175,6 +181,15 @@ TEST(MildenLookupData, NamedFileWinsOverTheCurrentDirectory) {
     const ProgramRun run = RunProgram(kProgram, {"--data", named, "0901000"}, "", dir.path());
     EXPECT_EQ(run.out, Answer090("1000", "別会社"));
     EXPECT_EQ(run.exitCode, 0);
+}
+
+TEST(MildenLookupData, DefaultFileThatIsADirectoryIsSaid) {
+    const TempDir dir;
+    std::filesystem::create_directory(dir.path() / "sorvane.dat");
+    const ProgramRun run = RunProgram(kProgram, {"0901000"}, "", dir.path());
+    EXPECT_EQ(run.out, Answer090("1000", "キャリアが不明"));
+    EXPECT_EQ(run.err, "milden-lookup: cannot read the data file sorvane.dat: it is a directory; every answer is unknown\n");
+    EXPECT_EQ(run.exitCode, 2);
 }
 
 TEST(MildenLookupHelp, PrintsUsageWithTheInstalledDataFile) {
@@ -190,6 +205,7 @@ TEST(MildenLookupHelp, PrintsUsageWithTheInstalledDataFile) {
 
 TEST(MildenLookupOutput, WriteFailureIsReportedNotHidden) {
     const TempDir dir;
+    dir.Write("sorvane.dat", EncodeCp932(kData));
     const ProgramRun run = RunProgram(kProgram, {"0901000"}, "", dir.path(), "/dev/full");
     EXPECT_EQ(run.err, "milden-lookup: cannot write the output\n");
     EXPECT_EQ(run.exitCode, 3);
