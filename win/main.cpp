@@ -3,10 +3,12 @@
 #include <commctrl.h>
 #include <objbase.h>
 
+#include "version.h"
 #include "win/message_loop.h"
 #include "win/tolvaform.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    CreateMutexW(nullptr, FALSE, MILDEN_RUNNING_MUTEX);  // held until exit: setup asks to close the program
     // A single-threaded apartment: the browser's events arrive through this thread's messages.
     const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
