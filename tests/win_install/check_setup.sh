@@ -85,7 +85,7 @@ diff <(echo "$expected_entry") <(echo "$entry") || fail "the uninstall entry dif
 echo "== the installed milden-lookup.exe in the install folder"
 diff <(echo "$expected_answers") <(answers_in "$folder") || fail "the installed program answers differently"
 
-echo "== while milden.exe runs, a silent install and a silent uninstall fail and change nothing"
+echo "== while milden.exe runs, a silent install and a silent uninstall exit with 2 and change nothing"
 # Every file's name, the installed files' contents and every registry key.
 state() { files; (cd "$folder" && sha1sum ./*); keys; }
 (cd "$folder" && exec "$run_under_wine" "$prefix" ./milden.exe) &
@@ -94,7 +94,7 @@ win "$wait_for_mutex" "$mutex" || fail "milden.exe did not start"
 running_state="$(state)"
 status=0
 win "$setup" /S || status=$?
-[[ $status -ne 0 ]] || fail "the installer succeeded while milden.exe ran"
+[[ $status -eq 2 ]] || fail "the installer exited with $status, not 2, while milden.exe ran"
 diff <(echo "$running_state") <(state) || fail "the installer changed the above while milden.exe ran"
 # With _?= the uninstaller runs in place and waits, so that its exit status is its result. The
 # folder must follow unquoted, which a batch file passes as written and Wine's own quoting would not.
@@ -102,7 +102,7 @@ printf '@"C:\\Program Files\\Milden\\uninstall.exe" /S _?=C:\\Program Files\\Mil
   >"$prefix/uninstall_in_place.bat"
 status=0
 win cmd /c "Z:${prefix//\//\\}\\uninstall_in_place.bat" || status=$?
-[[ $status -ne 0 ]] || fail "the uninstaller succeeded while milden.exe ran"
+[[ $status -eq 2 ]] || fail "the uninstaller exited with $status, not 2, while milden.exe ran"
 diff <(echo "$running_state") <(state) || fail "the uninstaller changed the above while milden.exe ran"
 
 echo "== once milden.exe is closed, installing again succeeds"
