@@ -24,8 +24,6 @@ struct Quits : milden::BrowserEvents {
     int count = 0;
 };
 
-std::u16string U(const QString& text) { return text.toStdU16String(); }
-
 }  // namespace
 
 class TestHelperProcessBrowser : public QObject {
@@ -85,7 +83,7 @@ private slots:
         // Addresses it must not open are written, ignored by the helper, and load nothing.
         QVERIFY(first->Navigate(u"javascript:alert(1)"));
         QVERIFY(!first->Navigate(u"https://example.jp/\nclose"));
-        QVERIFY(first->Navigate(U(QUrl::fromLocalFile(page).toString())));
+        QVERIFY(first->Navigate(QUrl::fromLocalFile(page).toString().toStdU16String()));
         QVERIFY(first->SetVisible(true));
         QVERIFY(!first->SetVisible(false));
         QTRY_COMPARE_WITH_TIMEOUT(loads.count(), 1, 30000);
@@ -129,7 +127,7 @@ private slots:
         started_.push_back(pid);
         QCOMPARE(::getsid(pid), pid);  // its own session: the tool's terminal and signals miss it
         QSignalSpy loads(helper, &HelperProcessBrowser::PageLoaded);
-        QVERIFY(browser->Navigate(U(QUrl::fromLocalFile(page).toString())));
+        QVERIFY(browser->Navigate(QUrl::fromLocalFile(page).toString().toStdU16String()));
         if (shown) QVERIFY(browser->SetVisible(true));
         QTRY_COMPARE_WITH_TIMEOUT(loads.count(), 1, 30000);
 

@@ -182,18 +182,5 @@ TEST(Tolvaform, ActivationGivesTheFocusBack) {
     }
 }
 
-TEST(Helpfrm, ActivationGivesTheFocusBackAndEachShowingStartsOn閉じる) {
-    Window w;
-    Helpfrm& help = w.form.helpfrm();
-    help.Show();
-    help.Deactivate(Helpfrm::Label1(5));
-    help.Activate();
-    EXPECT_EQ(w.f.calls.back(), "help " + Focus(Helpfrm::Label1(5)));
-    help.Click(Helpfrm::Command1);
-    help.Show();
-    help.Activate();
-    EXPECT_EQ(w.f.calls.back(), "help " + Focus(Helpfrm::Command1));
-}
-
 }  // namespace
 }  // namespace milden
