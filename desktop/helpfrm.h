@@ -10,7 +10,7 @@
 
 namespace milden {
 
-class Helpfrm : public FormEvents {
+class Helpfrm final : public FormEvents {
 public:
     static constexpr int Label1(int i) { return ControlIndex(kHelpfrm, "Label1", i); }
     static constexpr int Command1 = ControlIndex(kHelpfrm, "Command1");

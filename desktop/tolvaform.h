@@ -14,7 +14,7 @@
 
 namespace milden {
 
-class Tolvaform : public FormEvents {
+class Tolvaform final : public FormEvents {
 public:
     // The controls by their place in the design; index i of a control array is range i (0 "090-",
     // 1 "080-", 2 "070-").
