@@ -100,49 +100,32 @@ private slots:
         QCOMPARE(InkBaseline(label(5)), caption);
     }
 
+    // Each showing starts on 閉じる; it is closed by a click on 閉じる, Return or Enter on it (the
+    // focused push button), or the title-bar close box, and the modal display ends.
     void closingEndsTheModalDisplay_data() {
-        QTest::addColumn<bool>("byCommand1");
-        QTest::newRow("Command1") << true;
-        QTest::newRow("title-bar close box") << false;
+        QTest::addColumn<int>("key");  // 0 for a click on 閉じる, -1 for the close box
+        QTest::newRow("click on 閉じる") << 0;
+        QTest::newRow("Return on 閉じる") << int(Qt::Key_Return);
+        QTest::newRow("Enter on 閉じる") << int(Qt::Key_Enter);
+        QTest::newRow("title-bar close box") << -1;
     }
 
     void closingEndsTheModalDisplay() {
-        QFETCH(bool, byCommand1);
-        QtWindows w;
-        bool wasModal = false;
-        const auto close = [&](HelpfrmWindow& h) {
-            if (byCommand1) {
-                QTest::mouseClick(Command1(h), Qt::LeftButton);
-            } else {
-                h.close();  // what the window manager's close box asks for
-            }
-        };
-        QVERIFY(WithHelpOpen(w, [&](HelpfrmWindow& h) { wasModal = h.isModal(); }, close));
-        QVERIFY(wasModal);
-        QVERIFY(!w.help().isVisible());
-        QCOMPARE(QApplication::activeModalWidget(), nullptr);
-    }
-
-    void returnOnTheFocusedCloseButtonCloses_data() {
-        QTest::addColumn<int>("key");
-        QTest::addColumn<int>("modifiers");
-        QTest::newRow("Return") << int(Qt::Key_Return) << int(Qt::NoModifier);
-        QTest::newRow("Enter on the keypad") << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
-    }
-
-    void returnOnTheFocusedCloseButtonCloses() {
         QFETCH(int, key);
-        QFETCH(int, modifiers);
         QtWindows w;
+        bool wasModal = false, closed = false;
         QWidget* focused = nullptr;
-        bool closed = false;
-        QVERIFY(WithHelpOpen(w, [&](HelpfrmWindow& h) {
-            focused = h.focusWidget();
-            QTest::keyClick(focused, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        const auto close = [&](HelpfrmWindow& h) {
+            if (key > 0) QTest::keyClick(h.focusWidget(), Qt::Key(key));
+            else if (key == 0) QTest::mouseClick(Command1(h), Qt::LeftButton);
+            else h.close();  // what the window manager's close box asks for
             closed = !h.isVisible();
-        }));
-        QCOMPARE(focused, Command1(w.help()));  // the focus starts on 閉じる
+        };
+        QVERIFY(WithHelpOpen(w, [&](HelpfrmWindow& h) { wasModal = h.isModal(), focused = h.focusWidget(); }, close));
+        QVERIFY(wasModal);
+        QCOMPARE(focused, Command1(w.help()));
         QVERIFY(closed);
+        QCOMPARE(QApplication::activeModalWidget(), nullptr);
     }
 
     void mainWindowTakesNoInputWhileOpen() {

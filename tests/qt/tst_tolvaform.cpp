@@ -69,9 +69,6 @@ private slots:
         QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
         const QList<QSize> iconSizes = form.windowIcon().availableSizes();
         for (const int size : {16, 24, 32, 48, 64, 128, 256}) QVERIFY(iconSizes.contains(QSize(size, size)));
-        const QRect screen = form.screen()->availableGeometry();
-        const QPoint offCentre = form.frameGeometry().center() - screen.center();
-        QVERIFY2(qAbs(offCentre.x()) <= 2 && qAbs(offCentre.y()) <= 2, qPrintable(QStringLiteral("off centre by %1, %2").arg(offCentre.x()).arg(offCentre.y())));
     }
 
     void chainsTheTabOrder() {
