@@ -1,5 +1,6 @@
 #include "engine/whole_number.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <type_traits>
@@ -82,20 +83,25 @@ constexpr std::string_view kFreeDial = "a free-dial number (0120 or 0800), not a
 // The digits of a range after the trunk 0 ("90"), and how many may follow them.
 constexpr std::size_t kRangeDigits = 2;
 constexpr std::size_t kMaxDigitsAfterRange = 8;
-// The longest beginning (010 81 0), a range, and one digit more than may follow the range:
-// enough to tell every case apart. Positions past the count are never compared.
-constexpr std::size_t kKeptDigits = 6 + kRangeDigits + kMaxDigitsAfterRange + 1;
+// Room for the longest beginning (010 81 0), a range and one digit more than may follow it,
+// enough to tell every case apart, and for every digit of a common form of that length.
+constexpr std::size_t kKeptDigits = 24;
+static_assert(kKeptDigits > 6 + kRangeDigits + kMaxDigitsAfterRange);
 
 // The digits of the text, the first kKeptDigits of them kept.
 struct Digits {
-    std::array<char, kKeptDigits> kept;  // only the first count are written
+    std::array<char, kKeptDigits> kept{};  // past the count, '\0'
     std::size_t count = 0;
 
-    // Whether the digits from position at on begin with the digits of s, a literal (at most
-    // the position of the range after the longest beginning).
+    void Add(char digit) {
+        if (count < kKeptDigits) kept[count] = digit;
+        ++count;
+    }
+
+    // Whether the digits from position at on begin with those of s, a literal (at + its length
+    // stays within the kept digits: the prefixes end before the range's fourth digit).
     template <std::size_t N>
-    bool Have(std::size_t at, const char (&s)[N]) const {
-        if (at + (N - 1) > count) return false;
+    bool Spell(std::size_t at, const char (&s)[N]) const {
         for (std::size_t k = 0; k + 1 < N; ++k)
             if (kept[at + k] != s[k]) return false;
         return true;
@@ -120,54 +126,26 @@ bool SkipTelScheme(std::basic_string_view<Unit> text, std::size_t& i) {
 // the reason the text is no digit groups.
 template <typename Unit>
 std::optional<std::string_view> ReadGroups(std::basic_string_view<Unit> text, Digits& digits, bool& plus) {
-    // Spaces and "tel:" before the first digit (spaces elsewhere are passed over as they come).
+    // Spaces before "tel:" (spaces elsewhere are passed over as they come).
     std::size_t i = 0;
-    bool telUri = false;
-    if (!text.empty() && !IsAsciiDigit(text[0])) {
-        for (std::size_t next = 0; next < text.size() && NextCharacter(text, next).kind == Kind::Space;) i = next;
-        telUri = SkipTelScheme(text, i);
-    }
+    for (std::size_t next = 0; next < text.size() && NextCharacter(text, next).kind == Kind::Space;) i = next;
+    const bool telUri = SkipTelScheme(text, i);
     enum class Last : std::uint8_t { Start, Plus, Digit, Mark, Open, Close };
     Last last = Last::Start;
     bool open = false;
-    // Counted in a local (a register): this loop is the reader's hot path.
-    std::size_t count = 0;
-    char* const kept = digits.kept.data();
-    const auto digit = [&](char d) {
-        if (count < kKeptDigits) kept[count] = d;
-        ++count;
-        last = Last::Digit;
-    };
-    const auto mark = [&]() -> std::optional<std::string_view> {
-        if (last == Last::Mark) return kMarksTogether;
-        if (last != Last::Digit && last != Last::Close) return kMarkAtEdge;
-        last = Last::Mark;
-        return std::nullopt;
-    };
     while (i < text.size()) {
-        // ASCII digits (in runs), spaces and marks, the common characters, take the short way.
-        const auto unit = static_cast<std::make_unsigned_t<Unit>>(text[i]);
-        const Kind ascii = unit < 0x80 ? kAsciiKinds[unit] : Kind::Other;
-        if (ascii == Kind::Digit) {
-            do digit(static_cast<char>(text[i]));
-            while (++i < text.size() && IsAsciiDigit(text[i]));
-            continue;
-        }
-        if (ascii == Kind::Space || ascii == Kind::Mark) {
-            ++i;
-            if (ascii == Kind::Mark)
-                if (const auto refusal = mark()) return refusal;
-            continue;
-        }
         const Character c = NextCharacter(text, i);
         switch (c.kind) {
         case Kind::Digit:
-            digit(c.ascii);
+            digits.Add(c.ascii);
+            last = Last::Digit;
             break;
         case Kind::Space:
             break;
         case Kind::Mark:
-            if (const auto refusal = mark()) return refusal;
+            if (last == Last::Mark) return kMarksTogether;
+            if (last != Last::Digit && last != Last::Close) return kMarkAtEdge;
+            last = Last::Mark;
             break;
         case Kind::Open:
             if (open || last == Last::Open) return kParentheses;
@@ -192,64 +170,95 @@ std::optional<std::string_view> ReadGroups(std::basic_string_view<Unit> text, Di
             return kNotReadable;
         }
     }
-    digits.count = count;
     if (open) return kParentheses;
     if (last == Last::Mark) return kMarkAtEdge;
     return std::nullopt;
 }
 
-// Where the national number begins in digits, after its trunk 0; nothing when the digits begin
-// with a country code other than Japan's or with no 0, and reason says which.
-std::optional<std::size_t> NationalStart(const Digits& digits, bool plus, std::string_view& reason) {
+// The common forms in ASCII, digit groups with single spaces or hyphens between them after an
+// optional "+" ("090-1234-5678", "+81 90 1234 5678"), in one tight pass: the same digits
+// ReadGroups gives, or false for any other text, which ReadGroups then reads (and says what is
+// wrong with). A text no longer than the digits it can keep needs no check of room per digit.
+bool ReadCommonAscii(std::string_view text, Digits& digits, bool& plus) {
+    if (text.size() > kKeptDigits) return false;
+    plus = !text.empty() && text[0] == '+';
+    std::size_t count = 0;        // in a register while the loop runs
+    std::size_t beforeMark = 0;  // the count at the last hyphen: one more must follow it
+    for (std::size_t i = plus ? 1 : 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (IsAsciiDigit(c)) {
+            digits.kept[count++] = c;
+        } else if (c == '-' && count > beforeMark) {
+            beforeMark = count;
+        } else if (c != ' ') {
+            return false;
+        }
+    }
+    digits.count = count;
+    return count > beforeMark;
+}
+
+// Where the national number begins in digits, after its trunk 0; 0 when the digits begin with a
+// country code other than Japan's or with no 0, and reason says which.
+inline std::size_t NationalStart(const Digits& digits, bool plus, std::string_view& reason) {
     // A country code follows "+", 010 (which dials out of Japan) or 00 (out of most countries).
     std::size_t at = 0;
     if (!plus) {
-        if (!digits.Have(0, "0")) {
+        if (!digits.Spell(0, "0")) {
             reason = kNotInRange;
-            return std::nullopt;
+            return 0;
         }
-        if (digits.Have(1, "10")) {
+        if (digits.Spell(1, "10")) {
             at = 3;
-        } else if (digits.Have(1, "0")) {
+        } else if (digits.Spell(1, "0")) {
             at = 2;
         } else {
             return 1;  // after the trunk 0
         }
     }
-    if (!digits.Have(at, "81")) {
+    if (!digits.Spell(at, "81")) {
         reason = kOtherCountry;
-        return std::nullopt;
+        return 0;
     }
     at += 2;
-    return digits.Have(at, "0") ? at + 1 : at;  // the trunk 0, kept after the country code
+    return digits.Spell(at, "0") ? at + 1 : at;  // the trunk 0, kept after the country code
 }
 
 template <typename Unit>
 WholeNumberReading Read(std::basic_string_view<Unit> input) {
     Digits digits;
     bool plus = false;
-    if (const auto reason = ReadGroups(input, digits, plus)) return std::string(*reason);
+    // The common forms take the short way; every other text, refusals included, the general one.
+    bool common = false;
+    if constexpr (std::is_same_v<Unit, char>) common = ReadCommonAscii(input, digits, plus);
+    if (!common) {
+        digits = {};
+        plus = false;
+        if (const auto reason = ReadGroups(input, digits, plus)) return std::string(*reason);
+    }
     if (digits.count == 0) return std::string(kNoDigits);
     std::string_view reason;
-    const std::optional<std::size_t> national = NationalStart(digits, plus, reason);
-    if (!national) return std::string(reason);
+    const std::size_t national = NationalStart(digits, plus, reason);
+    if (national == 0) return std::string(reason);
     // The free-dial prefixes 0120 and 0800 (which begins like the 080 range).
-    if (digits.Have(*national, "120") || digits.Have(*national, "800")) return std::string(kFreeDial);
+    if (digits.Spell(national, "120") || digits.Spell(national, "800")) return std::string(kFreeDial);
 
-    const std::size_t typedStart = *national + kRangeDigits;
+    const std::size_t typedStart = national + kRangeDigits;
     if (digits.count < typedStart) return std::string(kTooShort);
-    const RangeFormat* format = nullptr;
-    for (const RangeFormat& f : kRangeFormats) {
-        if (digits.kept[*national] == f.digits[1] && digits.kept[*national + 1] == f.digits[2]) format = &f;
-    }
-    if (format == nullptr) return std::string(kNotInRange);
+    const auto spellsRange = [&](const RangeFormat& f) {
+        return digits.kept[national] == f.digits[1] && digits.kept[national + 1] == f.digits[2];
+    };
+    const auto format = std::find_if(kRangeFormats.begin(), kRangeFormats.end(), spellsRange);
+    if (format == kRangeFormats.end()) return std::string(kNotInRange);
     const std::size_t more = digits.count - typedStart;
     if (more < kTypedDigits) return "fewer than four digits follow " + std::string(format->digits);
     if (more > kMaxDigitsAfterRange)
         return "more than eight digits follow " + std::string(format->digits) + ": too long for a mobile or PHS number";
 
     const std::string_view typed(digits.kept.data() + typedStart, kTypedDigits);
-    return WholeNumber{format->range, std::u16string(typed.begin(), typed.end()), BlockOf(typed)};
+    WholeNumber number{format->range, std::u16string(kTypedDigits, u'0'), BlockOf(typed)};
+    for (std::size_t k = 0; k < kTypedDigits; ++k) number.text[k] = static_cast<char16_t>(typed[k]);
+    return number;
 }
 
 }  // namespace
