@@ -51,7 +51,8 @@ std::string SectionName(const LoadEvent& e) { return Quote(e.section->key); }
 
 // "operator 27" for position 7 of group 2, as a code names it; beyond a code's digits, in words.
 std::string OperatorAt(int group, int position) {
-    if (group < 10 && position < 10) return "operator " + TwoDigits(static_cast<std::size_t>(group * 10 + position));
+    const auto g = static_cast<std::size_t>(group), p = static_cast<std::size_t>(position);
+    if (g < kOperatorGroups && p < kNamesPerOperatorGroup) return "operator " + TwoDigits(g * kNamesPerOperatorGroup + p);
     return "position " + std::to_string(position) + " of operator group " + std::to_string(group);
 }
 

@@ -30,8 +30,9 @@ the answer the window's message box gives; checks a data file, lists its answers
 
   --range R    each TEXT is what is typed into the box of range R (090, 080 or 070): it is
                trimmed of spaces and looked up as the window does, warnings included
-  NUMBER       a whole number: 090-1234-5678, 09012345678, 090 1234 5678, +81 90-1234-5678,
-               +819012345678, or its first part 090-1234, 0901234
+  NUMBER       a whole number as people write it: 090-1234-5678, (090) 1234-5678,
+               ０９０ー１２３４ー５６７８, +81 (0)90-1234-5678, tel:+81-90-1234-5678,
+               010-81-90-1234-5678, or its first part 090-1234
   --data FILE  the data file to read; without it, sorvane.dat in the current directory. A
                sorvane.dat that is missing or cannot be read is said on standard error and
                gives exit status 2, but the inputs are answered as the window answers them,
