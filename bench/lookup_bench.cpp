@@ -43,7 +43,7 @@ struct Lookup {
 std::vector<Lookup> AllTexts() {
     std::vector<Lookup> all;
     for (const RangeFormat& format : kRangeFormats) {
-        for (int n = 0; n < format.indexCount * 1000; ++n) all.push_back({format.range, FourDigits<std::u16string>(n)});
+        for (std::size_t n = 0; n < format.indexCount * kBlocksPerIndex; ++n) all.push_back({format.range, FourDigits<std::u16string>(n)});
     }
     return all;
 }

@@ -34,9 +34,9 @@ void AppendPrefixTable(std::string& out, const RangeFormat& range) {
     out += "\r\n";
     for (int index = 0; index < range.indexCount; ++index) {
         out += "index=" + std::to_string(index) + "[第" + std::to_string(index) + "ブロック\r\n";
-        for (int row = 0; row < 10; ++row) {
+        for (int row = 0; row < kRowsPerBlock; ++row) {
             // Every third row runs on far past its ten cells, as hand-edited files do.
-            const int cells = row % 3 == 0 ? 40 : 10;
+            const int cells = row % 3 == 0 ? 40 : kCellsPerRow;
             for (int column = 0; column < cells; ++column) {
                 out += Cell(index, row, column, range);
                 out += column + 1 < cells ? "," : ";\r\n";
@@ -60,16 +60,16 @@ void AppendExceptionList(std::string& out, const RangeFormat& range) {
 void AppendOperatorList(std::string& out, const RangeFormat& range) {
     out += range.operatorListKey;
     out += "\r\n";
-    for (int group = 0; group < 10; ++group) {
+    for (std::size_t group = 0; group < kOperatorGroups; ++group) {
         out += "# グループ" + std::to_string(group) + "\r\n";
-        for (int item = 0; item < 10; ++item) {
-            const std::string_view name = kNames[static_cast<std::size_t>(group + item) % kNames.size()];
+        for (std::size_t item = 0; item < kNamesPerOperatorGroup; ++item) {
+            const std::string_view name = kNames[(group + item) % kNames.size()];
             if (item == 3) {
                 out += "\"" + std::string(name) + ",支店\"";
             } else {
                 out += name;
             }
-            out += item < 9 ? "," : ";\r\n";
+            out += item + 1 < kNamesPerOperatorGroup ? "," : ";\r\n";
         }
     }
     out += "}\r\n";
@@ -105,10 +105,10 @@ std::string MakeBundledLikeDataFile() {
         utf8 += "\r\n";
         for (int index = 0; index < range.indexCount; ++index) {
             utf8 += "index=" + std::to_string(index) + "\r\n";
-            for (int row = 0; row < 10; ++row) {
-                for (int column = 0; column < 10; ++column) {
+            for (int row = 0; row < kRowsPerBlock; ++row) {
+                for (int column = 0; column < kCellsPerRow; ++column) {
                     utf8 += TwoDigits((index + row + column) % 8 * 10 + column % 4);
-                    utf8 += column < 9 ? "," : ";\r\n";
+                    utf8 += column + 1 < kCellsPerRow ? "," : ";\r\n";
                 }
             }
         }

@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QTimer>
 
-#include "ui/run_milden.h"
+#include "qt/run_milden.h"
 
 int main(int argc, char* argv[]) {
     // The first turn of the event loop after the load handles the show and the first paint.

@@ -12,7 +12,7 @@
 #include <unistd.h>
 
 #include "browser/browser_command.h"
-#include "ui/qt_translations.h"
+#include "qt/qt_translations.h"
 #include "browser/browser_window.h"
 
 namespace {

@@ -3,15 +3,18 @@
 #include <algorithm>
 #include <string>
 
+#include "lookup/lookup_tables.h"
 #include "lookup/utf8.h"
 
 namespace milden::check {
 namespace {
 
-// "third digit 9 keeps no code" or "third digits 7 to 9 keep no code": the digits from first on.
-std::string NoCodeFrom(int first, std::string_view which) {
-    return std::string(which) + (first == kCellsPerRow - 1 ? " digit 9 keeps" : " digits " + std::to_string(first) + " to 9 keep") +
-           " no code";
+// "third digit 9 keeps no code" or "second digits 7 to 9 keep the codes read before": what the
+// digits from first on keep when a row or a block ends early.
+std::string KeptFrom(int first, std::string_view which, bool codesReadBefore) {
+    const bool one = first == kCellsPerRow - 1;
+    return std::string(which) + (one ? " digit 9 keeps" : " digits " + std::to_string(first) + " to 9 keep") +
+           (!codesReadBefore ? " no code" : one ? " the code read before" : " the codes read before");
 }
 
 std::string IndexName(int index) { return "index " + std::to_string(index); }
@@ -19,7 +22,16 @@ std::string RowName(int index, int row) { return "row " + std::to_string(row) + 
 
 bool HasRowEnd(std::u16string_view item) { return item.find(char16_t(kRowEnd)) != std::u16string_view::npos; }
 
+// An item that is only a row end: nothing before its ";" and no comment.
+bool IsLoneRowEnd(std::u16string_view item) {
+    return HasRowEnd(item) && item.front() != char16_t(kCommentStart) && CleanCellValue(item).empty();
+}
+
 }  // namespace
+
+BlockLayout::BlockLayout(const SourceFile& source, Diagnostics& diagnostics) : source_(source), diagnostics_(diagnostics) {
+    for (const Range range : kAllRanges) holdsCode_[OrdinalOf(range)].resize(static_cast<std::size_t>(CellCount(range)));
+}
 
 std::size_t BlockLayout::Pend(Diagnostic diagnostic) {
     pending_.push_back(std::move(diagnostic));
@@ -36,7 +48,10 @@ void BlockLayout::OnEvent(const LoadEvent& e) {
     case LoadEventKind::BlockClosed:
     case LoadEventKind::SectionClosed:
     case LoadEventKind::SectionUnclosed: CloseBlock(); return;
-    case LoadEventKind::CellStored: OnColumn(e); return;
+    case LoadEventKind::CellStored:
+        holdsCode_[OrdinalOf(e.section->range)][static_cast<std::size_t>(CellSlot(e.place[0], e.place[1], e.place[2]))] = true;
+        OnColumn(e);
+        return;
     case LoadEventKind::Ignored: break;
     default: return;
     }
@@ -55,6 +70,13 @@ void BlockLayout::OnEvent(const LoadEvent& e) {
         return;
     default: return;
     }
+}
+
+// Whether a cell of the open block's range from slot first up to, not including, slot end holds
+// a code, stored by this block or by one read before it.
+bool BlockLayout::HoldsCodes(int first, int end) const {
+    const std::vector<bool>& holds = holdsCode_[OrdinalOf(range_)];
+    return std::find(holds.begin() + first, holds.begin() + end, true) != holds.begin() + end;
 }
 
 void BlockLayout::OpenBlock(const LoadEvent& e) {
@@ -78,6 +100,9 @@ void BlockLayout::OnColumn(const LoadEvent& e) {
     cellsInRow_ = column + 1;
     if (column < kCellsPerRow) {
         tenthCellAt_ = e.at;
+    } else if (!rowRanOver_ && column == kCellsPerRow && IsLoneRowEnd(e.item)) {
+        // "01,...,01,;" or a ";" on the next line: the row ends with nothing lost.
+        Pend({Code::LoneSemicolon, e.at, RowName(index_, row) + " ends with a \";\" of its own after its tenth cell: it stores nothing"});
     } else if (!rowRanOver_) {
         rowRanOver_ = true;
         if (e.at.line != tenthCellAt_.line) {
@@ -97,8 +122,9 @@ void BlockLayout::OnColumn(const LoadEvent& e) {
 void BlockLayout::EndRow(const ItemPosition& at, int row) {
     if (row >= kRowsPerBlock) return;
     if (cellsInRow_ < kCellsPerRow) {
+        const bool codesBefore = HoldsCodes(CellSlot(index_, row, cellsInRow_), CellSlot(index_, row + 1, 0));
         const std::string shortRow = RowName(index_, row) + " has " + std::to_string(cellsInRow_) + " cells, not ten: " +
-                                     NoCodeFrom(cellsInRow_, "third");
+                                     KeptFrom(cellsInRow_, "third", codesBefore);
         if (emptyCellInRow_) {
             pending_[*emptyCellInRow_].notes.push_back({at, shortRow});
         } else {
@@ -124,10 +150,15 @@ void BlockLayout::CloseBlock() {
     open_ = false;
     if (cellsInRow_ > 0) EndRow(tenthCellAt_, rowsEnded_);  // a last row without ";"
     if (rowsEnded_ < kRowsPerBlock) {
+        const bool codesBefore = HoldsCodes(CellSlot(index_, rowsEnded_, 0), CellSlot(index_ + 1, 0, 0));
         const std::string rows = IndexName(index_) + " has " + std::to_string(rowsEnded_) + " rows, not ten: " +
-                                 NoCodeFrom(rowsEnded_, "second");
+                                 KeptFrom(rowsEnded_, "second", codesBefore);
+        std::vector<IndexLine>& lines = indexLines_[OrdinalOf(range_)];
+        const bool openedBefore = std::any_of(lines.begin(), lines.end() - 1, [&](const IndexLine& l) { return l.index == index_; });
         if (missingSemicolon_) {
             pending_[*missingSemicolon_].notes.push_back({indexAt_, rows});
+        } else if (openedBefore) {
+            lines.back().notes.push_back({indexAt_, rows});  // part of the block's reopening, reported at the end
         } else {
             Pend({Code::BlockRows, indexAt_, rows});
         }
@@ -181,6 +212,7 @@ void BlockLayout::CheckIndexLines(Range range) const {
             Diagnostic d{Code::IndexRepeated, line.at,
                          IndexName(line.index) + " is opened again: its cells overwrite those read before",
                          {{earliest->at, IndexName(line.index) + " was first opened here"}}};
+            d.notes.insert(d.notes.end(), line.notes.begin(), line.notes.end());
             // Most likely the index meant: the first missing one after it, else before it.
             int missing = nameMissing(line.index + 1, lastSeen);
             if (missing < 0) missing = nameMissing(0, line.index);

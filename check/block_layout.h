@@ -16,7 +16,7 @@ namespace milden::check {
 
 class BlockLayout {
 public:
-    BlockLayout(const SourceFile& source, Diagnostics& diagnostics) : source_(source), diagnostics_(diagnostics) {}
+    BlockLayout(const SourceFile& source, Diagnostics& diagnostics);
 
     // An event of a prefix-table section (SectionOpened included).
     void OnEvent(const LoadEvent& e);
@@ -30,6 +30,7 @@ private:
         int index;
         ItemPosition at;
         std::size_t section;  // which prefix-table section of the file it stands in
+        std::vector<Note> notes = {};  // on its block's shape, when it opens its index again
     };
 
     void OpenBlock(const LoadEvent& e);
@@ -37,6 +38,7 @@ private:
     void OnColumn(const LoadEvent& e);
     void EndRow(const ItemPosition& at, int row);
     void OnEmptyItem(const LoadEvent& e);
+    bool HoldsCodes(int firstSlot, int endSlot) const;
     std::size_t Pend(Diagnostic diagnostic);
     void CheckIndexLines(Range range) const;
 
@@ -44,6 +46,7 @@ private:
     Diagnostics& diagnostics_;
     std::array<std::vector<IndexLine>, kAllRanges.size()> indexLines_;
     std::size_t sections_ = 0;
+    std::array<std::vector<bool>, kAllRanges.size()> holdsCode_;  // per range, by CellSlot: a code was stored
 
     // The open block, and what is reported about it once it closes, so that its rows' and its own
     // consequences can be added as notes to the fault that caused them.

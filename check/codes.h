@@ -23,9 +23,9 @@ enum class Code : std::uint8_t {
     KeyTypo, StrayItem, OrphanBlock, MissingSection, UnclosedSection, SectionRunOn,
     // Prefix tables
     OutsideBlock, NegativeIndex, IndexPastLast, IndexRepeated, IndexSkipped, IndexOrder, EmptyCell,
-    RowLength, MissingSemicolon, BlockRows, CommentedCode,
+    RowLength, MissingSemicolon, BlockRows, CommentedCode, LoneSemicolon,
     // Operator lists
-    EmptyName, DroppedGroup, CounterLimit,
+    EmptyName, SemicolonInName, DroppedGroup, CounterLimit,
     // Exception lists
     ShortNumber, MissingCode, ExceptionNumber, RepeatedNumber, UnsearchedNumber, MarkWithoutEntries,
     MarkWithoutList,
@@ -39,7 +39,7 @@ struct CodeInfo {
     Severity severity;
 };
 
-inline constexpr std::array<CodeInfo, 40> kCodes{{
+inline constexpr std::array<CodeInfo, 42> kCodes{{
     {Code::EmptyFile, "empty-file", Severity::Error},
     {Code::Utf8, "utf-8", Severity::Error},
     {Code::ByteOrderMark, "byte-order-mark", Severity::Warning},
@@ -68,7 +68,9 @@ inline constexpr std::array<CodeInfo, 40> kCodes{{
     {Code::MissingSemicolon, "missing-semicolon", Severity::Error},
     {Code::BlockRows, "block-rows", Severity::Error},
     {Code::CommentedCode, "commented-code", Severity::Error},
+    {Code::LoneSemicolon, "lone-semicolon", Severity::Warning},
     {Code::EmptyName, "empty-name", Severity::Error},
+    {Code::SemicolonInName, "semicolon-in-name", Severity::Error},
     {Code::DroppedGroup, "dropped-group", Severity::Error},
     {Code::CounterLimit, "counter-limit", Severity::Error},
     {Code::ShortNumber, "short-number", Severity::Error},

@@ -38,11 +38,21 @@ bool IsComment(std::u16string_view item) { return !item.empty() && item.front() 
 // An item that holds nothing a reader could store: a comment, or nothing before its ";".
 bool HoldsNothing(std::u16string_view item) { return CleanCellValue(item).empty(); }
 
+// The text after the first ";" of a name's item, trimmed, which the name loses: empty when there
+// is none, or when it is only a comment or further ";".
+std::u16string_view AfterRowEnd(std::u16string_view item) {
+    const std::size_t rowEnd = item.find(char16_t(kRowEnd));
+    if (rowEnd == std::u16string_view::npos) return {};
+    const std::u16string_view after = TrimSpaces(item.substr(rowEnd + 1));
+    return after.empty() || after.front() == char16_t(kCommentStart) || after.front() == char16_t(kRowEnd) ? std::u16string_view{} : after;
+}
+
 std::string SectionName(const LoadEvent& e) { return Quote(e.section->key); }
 
 // "operator 27" for position 7 of group 2, as a code names it; beyond a code's digits, in words.
 std::string OperatorAt(int group, int position) {
-    if (group < 10 && position < 10) return "operator " + TwoDigits(static_cast<std::size_t>(group * 10 + position));
+    const auto g = static_cast<std::size_t>(group), p = static_cast<std::size_t>(position);
+    if (g < kOperatorGroups && p < kNamesPerOperatorGroup) return "operator " + TwoDigits(g * kNamesPerOperatorGroup + p);
     return "position " + std::to_string(position) + " of operator group " + std::to_string(group);
 }
 
@@ -73,6 +83,7 @@ void LoadChecker::OnLoadEvent(const LoadEvent& e) {
         inOrphanBody_ = false;
         outsideBlockReported_ = counterLimitReported_ = false;
         FlushEmptyName();
+        FlushNameCutShort();
         lineComment_.reset();
         layout_.OnEvent(e);
     } else if (e.section == nullptr) {
@@ -84,6 +95,7 @@ void LoadChecker::OnLoadEvent(const LoadEvent& e) {
 
 void LoadChecker::Finish() {
     FlushEmptyName();
+    FlushNameCutShort();
     layout_.Finish();
 }
 
@@ -126,6 +138,7 @@ void LoadChecker::OnSectionEvent(const LoadEvent& e) {
         runOn_ = e.section;
         layout_.Abandon();
         FlushEmptyName();
+        FlushNameCutShort();
     }
     if (runOn_ != nullptr) {
         // Everything after is read as part of the section that ran on; only the keys are kept, so
@@ -240,18 +253,46 @@ void LoadChecker::OnOperatorEvent(const LoadEvent& e) {
                                     ": it takes no position, so the names after it move one position forward"};
         emptyNameGroup_ = e.place[0];
         return;
-    case LoadEventKind::NameStored:
+    case LoadEventKind::NameStored: {
+        // The name after an empty place or a name cut short shows where the names moved.
+        const Note readAs{e.at, Quote(e.value) + " is read as " + OperatorAt(e.place[0], e.place[1])};
         if (emptyName_ && e.place[0] == emptyNameGroup_) {
-            emptyName_->notes.push_back({e.at, Quote(e.value) + " is read as " + OperatorAt(e.place[0], e.place[1])});
+            emptyName_->notes.push_back(readAs);
             FlushEmptyName();
         }
+        if (nameCutShort_) {
+            nameCutShort_->notes.push_back(readAs);
+            FlushNameCutShort();
+        }
+        if (const std::u16string_view dropped = AfterRowEnd(e.item); !dropped.empty()) {
+            nameCutShort_ = Diagnostic{Code::SemicolonInName, e.at,
+                                       "the \";\" inside the name " + Quote(e.item) + " ends operator group " +
+                                           std::to_string(e.place[0]) + " after " + Quote(e.value) + ": " + Quote(dropped) +
+                                           " is dropped and the names after it go to the next group"};
+            nameCutShortRange_ = e.section->range;
+        }
         return;
+    }
     case LoadEventKind::GroupClosed:
     case LoadEventKind::GroupDropped:
     case LoadEventKind::SectionClosed:
-    case LoadEventKind::SectionUnclosed: FlushEmptyName(); return;
+    case LoadEventKind::SectionUnclosed:
+        FlushEmptyName();
+        if (e.kind != LoadEventKind::GroupClosed) FlushNameCutShort();
+        return;
     default: return;
     }
+}
+
+void LoadChecker::FlushNameCutShort() {
+    if (!nameCutShort_) return;
+    std::optional<Diagnostic>& first = record_.nameCutShort[OrdinalOf(nameCutShortRange_)];
+    if (first) {
+        diagnostics_.Add(std::move(*nameCutShort_));
+    } else {
+        first = std::move(nameCutShort_);
+    }
+    nameCutShort_.reset();
 }
 
 void LoadChecker::FlushEmptyName() {

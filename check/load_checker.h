@@ -31,6 +31,10 @@ struct LoadRecord {
         ItemPosition code;
     };
     std::array<std::vector<EntryAt>, kAllRanges.size()> entryAt;
+    // Per range, the first name that a ";" inside it cut short: its group ended there, so later
+    // codes of the range name other operators. Given once the codes that then name no operator
+    // are its notes.
+    std::array<std::optional<Diagnostic>, kAllRanges.size()> nameCutShort;
 };
 
 // One diagnostic per fault, at its cause: the items that a fault makes the readers drop as well
@@ -53,6 +57,7 @@ private:
     void CheckCommentComma(const LoadEvent& event);
     void CheckValueCharacters(const LoadEvent& event, const std::string& what);
     void FlushEmptyName();
+    void FlushNameCutShort();
     void Add(Code code, ItemPosition at, std::string message, std::vector<Note> notes = {}) {
         diagnostics_.Add({code, at, std::move(message), std::move(notes)});
     }
@@ -76,6 +81,9 @@ private:
     // An empty place in an operator group, reported once the name after it is known.
     std::optional<Diagnostic> emptyName_;
     int emptyNameGroup_ = 0;
+    // A name cut short by a ";" inside it, until the name after it is known.
+    std::optional<Diagnostic> nameCutShort_;
+    Range nameCutShortRange_ = Range::k090;
     // Once per section or block: items outside blocks, counters full.
     bool outsideBlockReported_ = false;
     bool counterLimitReported_ = false;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <optional>
 #include <string>
 
 #include "engine/block_answers.h"
@@ -37,14 +38,24 @@ public:
         if (!added && Before(at, it->second.first)) it->second.first = at;
         ++it->second.count;
     }
-    void ReportTo(Diagnostics& diagnostics) const {
+    // Each fault; those of code consequence are instead notes of cause, when there is one.
+    void ReportTo(Diagnostics& diagnostics, Code consequence, std::optional<Diagnostic> cause) const {
+        const std::size_t causeNotes = cause ? cause->notes.size() : 0;
         for (const auto& [key, fault] : faults_) {
             std::string text = fault.text;
             if (fault.count > 1) {
                 text += " (and " + std::to_string(fault.count - 1) + " more " + (fault.count == 2 ? fault.one : fault.many) + ")";
             }
-            diagnostics.Add({fault.code, fault.first, std::move(text)});
+            if (cause && fault.code == consequence) {
+                cause->notes.push_back({fault.first, std::move(text)});
+            } else {
+                diagnostics.Add({fault.code, fault.first, std::move(text)});
+            }
         }
+        if (!cause) return;
+        std::stable_sort(cause->notes.begin() + static_cast<std::ptrdiff_t>(causeNotes), cause->notes.end(),
+                         [](const Note& a, const Note& b) { return Before(a.at, b.at); });
+        diagnostics.Add(std::move(*cause));
     }
 
 private:
@@ -67,10 +78,13 @@ public:
 
     void Run() {
         CheckSectionsPresent();
-        if (range_ == Range::k090 && !tables_.OperatorsLoaded(range_)) return;  // 090 is never taken: said above
-        CheckExceptionEntries();
-        CheckCells();
-        shared_.ReportTo(diagnostics_);
+        if (range_ != Range::k090 || tables_.OperatorsLoaded(range_)) {  // else 090 is never taken: said above
+            CheckExceptionEntries();
+            CheckCells();
+        }
+        // A name cut short by a ";" moves the names after it: the codes that then name no
+        // operator follow from it.
+        shared_.ReportTo(diagnostics_, Code::UnknownOperator, record_.nameCutShort[OrdinalOf(range_)]);
     }
 
 private:

@@ -30,11 +30,14 @@ the answer the window's message box gives; checks a data file, lists its answers
 
   --range R    each TEXT is what is typed into the box of range R (090, 080 or 070): it is
                trimmed of spaces and looked up as the window does, warnings included
-  NUMBER       a whole number: 090-1234-5678, 09012345678, 090 1234 5678, +81 90-1234-5678,
-               +819012345678, or its first part 090-1234, 0901234
-  --data FILE  the data file to read; without it, sorvane.dat in the current directory (a
-               missing sorvane.dat is not an error for lookups: every answer is then
-               "unknown"). The installed data file is /usr/share/milden/sorvane.dat:
+  NUMBER       a whole number as people write it: 090-1234-5678, (090) 1234-5678,
+               ０９０ー１２３４ー５６７８, +81 (0)90-1234-5678, tel:+81-90-1234-5678,
+               010-81-90-1234-5678, or its first part 090-1234
+  --data FILE  the data file to read; without it, sorvane.dat in the current directory. A
+               sorvane.dat that is missing or cannot be read is said on standard error and
+               gives exit status 2, but the inputs are answered as the window answers them,
+               every answer "unknown". The installed data file is
+               /usr/share/milden/sorvane.dat:
                  milden-lookup --data /usr/share/milden/sorvane.dat 090-1234-5678
   --json       one JSON object per input and line: "input", "shown" and, for an answer or a
                warning, "icon", "title" (null for a warning) and "lines"; "error" for a NUMBER
@@ -77,7 +80,8 @@ sorvane.dat:38:17: note: "au（KDDI）" is read as operator 01
 Exit status: 0 when every input was read, the data file has no error, nothing changed; 1 when
 some input could not be read, the data file has an error (or a warning, with --werror),
 something changed; 2 for a usage error (unknown option, bad --range value) or a data file that
-cannot be read (the reason is said); 3 when the output could not be written.
+cannot be read, sorvane.dat included (the reason is said); 3 when the output could not be
+written.
 )";
 }
 

@@ -10,7 +10,7 @@
 #include "check/codes.h"
 #include "check/diagnostic.h"
 #include "check/source_file.h"
-#include "cli/whole_number.h"
+#include "engine/whole_number.h"
 
 namespace milden::cli {
 

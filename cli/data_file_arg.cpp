@@ -11,11 +11,12 @@ DataFileArg DataFileNamed(const std::string& name) {
     return {name, ToDisplayUtf8(Utf8ToUtf16(name))};
 }
 
-bool LoadOrSayWhy(LookupSession& session, const DataFileArg& file, LoadObserver* observer) {
+bool LoadOrSayWhy(LookupSession& session, const DataFileArg& file, LoadObserver* observer, std::string_view consequence) {
     if (session.LoadFile(file.path, observer)) return true;
     const std::string why = check::WhyUnreadable(file.path);
     WriteStandardError("milden-lookup: cannot read the data file " + file.shown + ": " +
-                       (why.empty() ? std::string("a read error") : why) + "\n");
+                       (why.empty() ? std::string("a read error") : why) +
+                       (consequence.empty() ? std::string() : "; " + std::string(consequence)) + "\n");
     return false;
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "engine/lookup_session.h"
 
@@ -17,7 +18,8 @@ struct DataFileArg {
 DataFileArg DataFileNamed(const std::string& name);
 
 // Loads file into session. False, once it has said so on standard error, when nothing could be
-// read from it (missing, not a regular file, unreadable).
-bool LoadOrSayWhy(LookupSession& session, const DataFileArg& file, LoadObserver* observer = nullptr);
+// read from it (missing, not a regular file, unreadable); consequence, if given, follows the reason.
+bool LoadOrSayWhy(LookupSession& session, const DataFileArg& file, LoadObserver* observer = nullptr,
+                  std::string_view consequence = {});
 
 }  // namespace milden::cli

@@ -81,9 +81,12 @@ bool LookupBatch::AnswerLines(int fd) {
 int RunLookup(const CommandLine& line, StandardOutput& out) {
     const DataFileArg file = DataFileNamed(line.dataFile);
     auto session = std::make_unique<LookupSession>();
-    // A file named on the command line must be readable; a missing sorvane.dat is no error.
+    // A file named on the command line must be readable. Without sorvane.dat the inputs are
+    // answered as the window answers them, all unknown; it is said once and the exit status says
+    // it too, so that a script cannot take those answers for real ones.
+    bool dataRead = true;
     if (line.dataFile.empty()) {
-        session->LoadFile(file.path);
+        dataRead = LoadOrSayWhy(*session, file, nullptr, "every answer is unknown");
     } else if (!LoadOrSayWhy(*session, file)) {
         return kExitCannotRun;
     }
@@ -95,6 +98,7 @@ int RunLookup(const CommandLine& line, StandardOutput& out) {
     } else {
         for (const std::string& input : line.inputs) allRead = batch.Answer(input) && allRead;
     }
+    if (!dataRead) return kExitCannotRun;
     return allRead ? kExitClean : kExitFindings;
 }
 

@@ -10,7 +10,7 @@
 #include "cli/command_line.h"
 #include "engine/lookup_session.h"
 #include "cli/standard_output.h"
-#include "cli/whole_number.h"
+#include "engine/whole_number.h"
 #include "cli/whole_number_boxes.h"
 
 namespace milden::cli {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "cli/answer_printer.h"
-#include "cli/whole_number.h"
+#include "engine/whole_number.h"
 #include "engine/lookup_session.h"
 
 namespace milden::cli {

@@ -1,5 +1,7 @@
 #include "desktop/key_filter.h"
 
+#include "lookup/format.h"
+
 namespace milden {
 namespace {
 
@@ -11,7 +13,7 @@ bool IsPrintable(char16_t code) { return code >= 0x20 && !(code >= 0x7F && code 
 DigitKeyAction FilterDigitKey(char16_t code, std::size_t boxLength) {
     if (code == kReturnCode) return DigitKeyAction::Search;
     const bool inserts = IsPrintable(code) || code == kPasteCode;
-    return boxLength > 3 && inserts ? DigitKeyAction::Discard : DigitKeyAction::Pass;
+    return boxLength >= kTypedDigits && inserts ? DigitKeyAction::Discard : DigitKeyAction::Pass;
 }
 
 }  // namespace milden

@@ -1,27 +1,35 @@
-// The procedure behind both web links (the banner and the help window's address label), for any
-// window's browser object.
+// A window's browser reference ie and the link procedure that opens a web link in it: the banner
+// on the main window and the address label on the help window each drive a browser of their own.
 #pragma once
 
 #include <memory>
+#include <string_view>
+
+#include "desktop/front_end.h"
 
 namespace milden {
 
-// Opens address in the window's browser ie: creates one with create() when ie is empty, navigates
-// it and makes it visible. Any failure (create() giving nullptr, Navigate or SetVisible giving
-// false, an exception) ends the procedure silently and keeps what was done before it, so a failed
-// creation leaves ie empty and the next click tries again, and a failed Navigate leaves ie held.
-template <class Browser, class Create, class Address>
-void RunLinkProcedure(std::unique_ptr<Browser>& ie, Create&& create, const Address& address) {
-    try {
-        if (!ie) {
-            ie = create();
-            if (!ie) return;
-        }
-        if (!ie->Navigate(address)) return;
-        ie->SetVisible(true);
-    } catch (...) {
-        // Failures of the web links are never shown.
-    }
-}
+class BrowserReference : private BrowserEvents {
+public:
+    explicit BrowserReference(BrowserFactory& browsers) : browsers_(browsers) {}
+    BrowserReference(const BrowserReference&) = delete;
+    BrowserReference& operator=(const BrowserReference&) = delete;
+
+    // The link procedure: creates a browser when ie is empty, sends it to address and makes it
+    // visible. Any failure ends it silently and keeps what was done before: a failed creation
+    // leaves ie empty (the address then goes to the default browser, where the platform has one)
+    // and the next click tries again; a failed Navigate or SetVisible leaves ie held.
+    void RunLinkProcedure(std::u16string_view address);
+
+    // The browser held; nullptr while ie is empty.
+    BrowserObject* get() const { return ie_.get(); }
+
+private:
+    // ie_OnQuit: the browser window has closed; ie lets it go and is empty again.
+    void OnQuit() override { ie_.reset(); }
+
+    BrowserFactory& browsers_;
+    std::unique_ptr<BrowserObject> ie_;
+};
 
 }  // namespace milden

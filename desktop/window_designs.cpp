@@ -1,17 +1,8 @@
 #include "desktop/window_designs.h"
 
 #include <algorithm>
-#include <stdexcept>
-#include <string>
 
 namespace milden {
-
-const ControlDesign& ControlNamed(const WindowDesign& window, std::string_view name) {
-    for (const ControlDesign& control : window.controls) {
-        if (control.name == name) return control;
-    }
-    throw std::out_of_range(std::string(window.name) + " has no control " + std::string(name));
-}
 
 bool TakesFocus(const ControlDesign& control) {
     const bool passive = control.kind == ControlKind::Label || control.kind == ControlKind::PictureBox;

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <span>
+#include <stdexcept>
 #include <string_view>
 #include <vector>
 
@@ -25,9 +26,16 @@ struct ControlDesign {
     std::u16string_view link;            // the address a click opens; empty for none
 };
 
+// The frame of a window; neither can be resized, and neither has a minimise or maximise button.
+enum class Border {
+    FixedSingle,      // a title bar with the window menu and the close box
+    FixedToolWindow,  // a thin title bar with the close box only; no taskbar button
+};
+
 struct WindowDesign {
     std::string_view name;
     std::u16string_view caption;
+    Border border;
     int clientWidth, clientHeight;  // twips
     // In design order: where two controls overlap, the later one lies on top.
     std::span<const ControlDesign> controls;
@@ -45,6 +53,10 @@ struct Rgb {
 };
 inline constexpr Rgb kLinkColour{0, 0, 255};
 
+// A focused picture link (the banner) shows its focus mark this many pixels inside the picture,
+// where the mark shows against the picture; a text link's mark lies around its text.
+inline constexpr int kPictureFocusInset = 2;
+
 inline constexpr std::array<ControlDesign, 11> kTolvaformControls{{
     {"tolvaselect(0)", ControlKind::OptionButton, u"090-", {480, 120, 855, 495}, 4, u"090- で始まる携帯電話の番号", {}},
     {"tolvaselect(1)", ControlKind::OptionButton, u"080-", {480, 600, 855, 495}, 5, u"080- で始まる携帯電話の番号", {}},
@@ -60,7 +72,7 @@ inline constexpr std::array<ControlDesign, 11> kTolvaformControls{{
      kPublicationAddress},
 }};
 
-inline constexpr WindowDesign kTolvaform{"tolvaform", u"”zentrik”携帯調査", 3525, 3210, kTolvaformControls};
+inline constexpr WindowDesign kTolvaform{"tolvaform", u"”zentrik”携帯調査", Border::FixedSingle, 3525, 3210, kTolvaformControls};
 
 inline constexpr std::array<ControlDesign, 8> kHelpfrmControls{{
     {"Label1(0)", ControlKind::Label, u"携帯かＰＨＳかを選択し、090か080（ＰＨＳは070）に続く４桁の番号を", {480, 240, 5175, 255}, 0, {}, {}},
@@ -74,7 +86,7 @@ inline constexpr std::array<ControlDesign, 8> kHelpfrmControls{{
     {"Command1", ControlKind::PushButton, u"閉じる", {2520, 2160, 1215, 375}, 5, u"ヘルプを閉じる", {}},
 }};
 
-inline constexpr WindowDesign kHelpfrm{"helpfrm", u"ﾍﾙﾌﾟ", 6285, 2805, kHelpfrmControls};
+inline constexpr WindowDesign kHelpfrm{"helpfrm", u"ﾍﾙﾌﾟ", Border::FixedToolWindow, 6285, 2805, kHelpfrmControls};
 
 // The main window's one menu and its items; "&" marks the access key, and the caption "-" draws
 // a separator.
@@ -90,8 +102,42 @@ inline constexpr std::array<MenuItemDesign, 3> kHelpMenuItems{{
 }};
 constexpr bool IsSeparator(const MenuItemDesign& item) { return item.caption == u"-"; }
 
-// The control called name in window; throws std::out_of_range for a name the design lacks.
-const ControlDesign& ControlNamed(const WindowDesign& window, std::string_view name);
+// Where the control called name stands in window.controls: the number by which the windows' views
+// and their behaviour (desktop/front_end.h) name it. Throws std::out_of_range for a name the
+// design lacks, which in a constant expression stops the build.
+constexpr int ControlIndex(const WindowDesign& window, std::string_view name) {
+    for (std::size_t i = 0; i < window.controls.size(); ++i) {
+        if (window.controls[i].name == name) return static_cast<int>(i);
+    }
+    throw std::out_of_range("no such control");
+}
+
+// The same for element index (0 to 9) of the control array called array: "phone_text090", 1.
+constexpr int ControlIndex(const WindowDesign& window, std::string_view array, int index) {
+    for (std::size_t i = 0; i < window.controls.size(); ++i) {
+        const std::string_view name = window.controls[i].name;
+        if (name.size() == array.size() + 3 && name.starts_with(array) && name[array.size()] == '(' &&
+            name[array.size() + 1] == '0' + index && name.back() == ')') {
+            return static_cast<int>(i);
+        }
+    }
+    throw std::out_of_range("no such control");
+}
+
+// The design of control (a place in window.controls); nullptr for a number that is none.
+constexpr const ControlDesign* ControlAt(const WindowDesign& window, int control) {
+    return control >= 0 && static_cast<std::size_t>(control) < window.controls.size()
+               ? &window.controls[static_cast<std::size_t>(control)]
+               : nullptr;
+}
+
+// Where the menu item called name stands in kHelpMenuItems.
+constexpr int MenuItemIndex(std::string_view name) {
+    for (std::size_t i = 0; i < kHelpMenuItems.size(); ++i) {
+        if (kHelpMenuItems[i].name == name) return static_cast<int>(i);
+    }
+    throw std::out_of_range("no such menu item");
+}
 
 // Whether the keyboard can reach the control: everything but the labels and pictures that are
 // not links.

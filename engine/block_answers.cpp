@@ -2,12 +2,6 @@
 
 namespace milden {
 
-std::size_t BlockOf(std::u16string_view fourDigits) {
-    std::size_t block = 0;
-    for (const char16_t digit : fourDigits) block = block * 10 + static_cast<std::size_t>(digit - u'0');
-    return block;
-}
-
 std::vector<std::u16string> AnswerEveryBlock(const LookupSession& session) {
     std::vector<std::u16string> answers;
     answers.reserve(kAllRanges.size() * kBlocksPerRange);

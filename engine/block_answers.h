@@ -11,9 +11,6 @@
 
 namespace milden {
 
-// The block named by four ASCII digits: "0123" is block 123. The inverse of FourDigits.
-std::size_t BlockOf(std::u16string_view fourDigits);
-
 // The name text of every block, 090-0000 to 090-9999, then 080, then 070: entry
 // OrdinalOf(range) * kBlocksPerRange + block.
 std::vector<std::u16string> AnswerEveryBlock(const LookupSession& session);

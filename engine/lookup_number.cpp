@@ -45,20 +45,17 @@ std::optional<Range> RangeToTake(const LookupTables& t, const RangeOptions& opti
 bool CheckDigits(Range range, std::int16_t d1, std::int16_t d2, std::int16_t d3) {
     return d1 < FormatOf(range).indexCount && d2 < kRowsPerBlock && d3 < kCellsPerRow;
 }
-bool CheckDigits090(std::int16_t d1, std::int16_t d2, std::int16_t d3) { return CheckDigits(Range::k090, d1, d2, d3); }
-bool CheckDigits080(std::int16_t d1, std::int16_t d2, std::int16_t d3) { return CheckDigits(Range::k080, d1, d2, d3); }
-bool CheckDigitsPhs(std::int16_t d1, std::int16_t d2, std::int16_t d3) { return CheckDigits(Range::kPhs, d1, d2, d3); }
 
 std::u16string NameText(const LookupTables& t, Range range, std::u16string_view digits) {
     const RangeFormat& format = FormatOf(range);
-    const std::int16_t d[4] = {DigitValue(digits, 0), DigitValue(digits, 1), DigitValue(digits, 2), DigitValue(digits, 3)};
+    const std::int16_t d[kTypedDigits] = {DigitValue(digits, 0), DigitValue(digits, 1), DigitValue(digits, 2), DigitValue(digits, 3)};
     if (!CheckDigits(range, d[0], d[1], d[2])) return std::u16string(kUnknownOperatorText);
     const std::u16string_view cell = t.Prefixes(range).Cell(d[0], d[1], d[2]);
-    if (cell.size() >= 4) return TwoPairReading(range, t, cell);
+    if (cell.size() >= kTwoOperatorCodeLength) return TwoPairReading(range, t, cell);
     if (IsMark(cell, format.exceptionMark) && t.ExceptionsLoaded(range)) {
-        const std::u16string key = FourDigits<std::u16string>(CellSlot(d[0], d[1], d[2]) * 10 + d[3]);
+        const std::u16string key = FourDigits<std::u16string>(CellSlot(d[0], d[1], d[2]) * kBlocksPerCell + d[3]);
         const std::u16string code = FindException(t, static_cast<std::uint8_t>(OrdinalOf(range)), key);
-        return code.size() >= 4 ? TwoPairReading(range, t, code) : OnePairReading(range, t, code);
+        return code.size() >= kTwoOperatorCodeLength ? TwoPairReading(range, t, code) : OnePairReading(range, t, code);
     }
     if (!cell.empty() && !IsMark(cell, format.unknownMark)) return OnePairReading(range, t, cell);
     return std::u16string(kUnknownOperatorText);
@@ -71,7 +68,7 @@ void LookupNumber(std::u16string text, const LookupTables& tables, const RangeOp
         boxes.ShowMessage(kWarningNotDigits, BoxStyle::Warning, std::nullopt);
         return;
     }
-    if (text.size() < 4) {
+    if (text.size() < kTypedDigits) {
         boxes.ShowMessage(kWarningTooShort, BoxStyle::Warning, std::nullopt);
         return;
     }

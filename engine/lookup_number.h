@@ -28,8 +28,5 @@ std::u16string NameText(const LookupTables& tables, Range range, std::u16string_
 
 // True when the three digits lie within the bounds of the range's prefix table.
 bool CheckDigits(Range range, std::int16_t d1, std::int16_t d2, std::int16_t d3);
-bool CheckDigits090(std::int16_t d1, std::int16_t d2, std::int16_t d3);
-bool CheckDigits080(std::int16_t d1, std::int16_t d2, std::int16_t d3);
-bool CheckDigitsPhs(std::int16_t d1, std::int16_t d2, std::int16_t d3);
 
 }  // namespace milden

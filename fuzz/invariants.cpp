@@ -47,7 +47,7 @@ std::string CheckOperators(const OperatorList& list, bool loaded, const std::str
 std::string CheckExceptions(const ExceptionList& list, bool loaded, const std::string& name) {
     if (!loaded && !list.empty()) return name + ": filled without its flag";
     for (std::size_t b = 0; b < list.size(); ++b) {
-        if (list.Prefix(b).size() != 2) return name + ": prefix not two characters";
+        if (list.Prefix(b).size() != kExceptionBucketPrefixLength) return name + ": prefix not two characters";
         if (list.EntryCount(b) == 0) return name + ": empty bucket";
         for (std::size_t e = 0; e < list.EntryCount(b); ++e) {
             const std::u16string code = list.Code(b, e);

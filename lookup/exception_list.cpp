@@ -28,7 +28,7 @@ std::size_t ExceptionList::EntryCount(std::size_t bucket) const {
 }
 
 std::u16string ExceptionList::Prefix(std::size_t bucket) const {
-    return bucket < buckets_.size() ? Number(bucket, 0).substr(0, 2) : std::u16string();
+    return bucket < buckets_.size() ? Number(bucket, 0).substr(0, kExceptionBucketPrefixLength) : std::u16string();
 }
 
 std::u16string ExceptionList::Number(std::size_t bucket, std::size_t entry) const {
@@ -42,12 +42,12 @@ std::u16string ExceptionList::Code(std::size_t bucket, std::size_t entry) const 
 }
 
 std::u16string ExceptionList::Find(std::u16string_view key) const {
-    if (key.size() < 2) return {};  // no bucket prefix (two characters) can equal it
-    const std::u16string_view prefix = key.substr(0, 2);
+    if (key.size() < kExceptionBucketPrefixLength) return {};  // no bucket prefix can equal it
+    const std::u16string_view prefix = key.substr(0, kExceptionBucketPrefixLength);
     for (std::size_t bucket = 0; bucket < buckets_.size(); ++bucket) {
         const std::size_t first = FirstEntry(bucket);
         // The number that opened the bucket has at least two characters: its prefix.
-        if (text_.Get(entries_[first].number).substr(0, 2) != prefix) continue;
+        if (text_.Get(entries_[first].number).substr(0, kExceptionBucketPrefixLength) != prefix) continue;
         for (std::size_t e = first; e < EndEntry(bucket); ++e) {
             if (text_.Get(entries_[e].number) == key) return std::u16string(text_.Get(entries_[e].code));
         }
@@ -100,10 +100,11 @@ SectionEnd ReadExceptionListSection(ExceptionList& list, DataItemReader& reader)
                                 std::all_of(cleaned.begin(), cleaned.end(), [](char c) { return c >= 0; });
         if (shortAscii) std::copy(cleaned.begin(), cleaned.end(), widened);
         const std::u16string_view value = shortAscii ? std::u16string_view(widened, cleaned.size()) : list.Value(stored);
-        if (value.size() >= 2 && isNumber && (!haveBucket || value.compare(0, 2, prefix) != 0)) {
+        if (value.size() >= kExceptionBucketPrefixLength && isNumber &&
+            (!haveBucket || value.compare(0, kExceptionBucketPrefixLength, prefix) != 0)) {
             list.OpenBucket();
             haveBucket = true;
-            prefix.assign(value, 0, 2);
+            prefix.assign(value, 0, kExceptionBucketPrefixLength);
             entry = -1;
         }
         const int bucket = static_cast<int>(list.size()) - 1;

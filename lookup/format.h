@@ -48,10 +48,13 @@ inline constexpr std::array<RangeFormat, 3> kRangeFormats{{
 
 constexpr const RangeFormat& FormatOf(Range range) { return kRangeFormats[OrdinalOf(range)]; }
 
+// Each typed digit takes one of ten values, 0 to 9.
+inline constexpr int kDigitValues = 10;
+
 // A block of a prefix table has ten rows (second digit) of ten cells (third digit); its index is
 // the first digit. A cell's slot in a range is its three digits read as a number, 0 to 999.
-inline constexpr int kRowsPerBlock = 10;
-inline constexpr int kCellsPerRow = 10;
+inline constexpr int kRowsPerBlock = kDigitValues;
+inline constexpr int kCellsPerRow = kDigitValues;
 inline constexpr int kCellsPerBlock = kRowsPerBlock * kCellsPerRow;
 constexpr int CellSlot(int index, int row, int column) { return (index * kRowsPerBlock + row) * kCellsPerRow + column; }
 constexpr int CellCount(Range range) { return FormatOf(range).indexCount * kCellsPerBlock; }
@@ -61,14 +64,31 @@ constexpr std::array<int, 3> CellOfSlot(int slot) {
 }
 
 // The four digits after a range name one of its 10,000 blocks of numbers; a cell covers ten of
-// them (the fourth digit).
+// them (the fourth digit), a first digit (a prefix table's index) 1,000.
 inline constexpr std::size_t kTypedDigits = 4;
 inline constexpr std::size_t kBlocksPerRange = 10000;
-inline constexpr std::size_t kBlocksPerCell = 10;
+inline constexpr std::size_t kBlocksPerCell = kDigitValues;
+inline constexpr std::size_t kBlocksPerIndex = kCellsPerBlock * kBlocksPerCell;
 
-// A code names one operator by two digits (group, position), or two operators by four.
+// The block that four ASCII digits name: "0123" is block 123. The inverse of FourDigits.
+template <typename Char>
+constexpr std::size_t BlockOfDigits(std::basic_string_view<Char> fourDigits) {
+    std::size_t block = 0;
+    for (const Char digit : fourDigits) block = block * kDigitValues + static_cast<std::size_t>(digit - Char('0'));
+    return block;
+}
+constexpr std::size_t BlockOf(std::string_view fourDigits) { return BlockOfDigits(fourDigits); }
+constexpr std::size_t BlockOf(std::u16string_view fourDigits) { return BlockOfDigits(fourDigits); }
+
+// A code names one operator by two digits (group, position), or two operators by four. Its
+// digits reach ten groups of ten names each.
 inline constexpr std::size_t kOneOperatorCodeLength = 2;
 inline constexpr std::size_t kTwoOperatorCodeLength = 4;
+inline constexpr std::size_t kOperatorGroups = kDigitValues;
+inline constexpr std::size_t kNamesPerOperatorGroup = kDigitValues;
+
+// An exception list keeps its entries in buckets of numbers that share their first two digits.
+inline constexpr std::size_t kExceptionBucketPrefixLength = 2;
 constexpr bool IsCodeForm(std::u16string_view code) {
     return (code.size() == kOneOperatorCodeLength || code.size() == kTwoOperatorCodeLength) &&
            std::all_of(code.begin(), code.end(), [](char16_t c) { return c >= u'0' && c <= u'9'; });

@@ -5,10 +5,6 @@
 namespace milden {
 namespace {
 
-constexpr char16_t kReplacement = u'\uFFFD';
-
-constexpr bool IsTrail(unsigned char b) { return (b & 0xC0) == 0x80; }
-
 void AppendCodePoint(std::u16string& out, char32_t c) {
     if (c < 0x10000) {
         out += static_cast<char16_t>(c);
@@ -24,37 +20,13 @@ void AppendCodePoint(std::u16string& out, char32_t c) {
 std::u16string Utf8ToUtf16(std::string_view bytes) {
     std::u16string out;
     out.reserve(bytes.size());
-    std::size_t i = 0;
-    while (i < bytes.size()) {
+    for (std::size_t i = 0; i < bytes.size();) {
         const auto lead = static_cast<unsigned char>(bytes[i]);
         if (lead < 0x80) {
             out += static_cast<char16_t>(lead);
             ++i;
-            continue;
-        }
-        std::size_t length = 0;
-        char32_t c = 0;
-        char32_t least = 0;  // the smallest value that needs this many bytes
-        if (lead >= 0xC2 && lead <= 0xDF) {
-            length = 2, c = lead & 0x1F, least = 0x80;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            length = 3, c = lead & 0x0F, least = 0x800;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            length = 4, c = lead & 0x07, least = 0x10000;
-        }
-        bool ok = length != 0 && i + length <= bytes.size();
-        for (std::size_t k = 1; ok && k < length; ++k) {
-            const auto b = static_cast<unsigned char>(bytes[i + k]);
-            ok = IsTrail(b);
-            c = (c << 6) | (b & 0x3F);
-        }
-        ok = ok && c >= least && c <= 0x10FFFF && !(c >= 0xD800 && c <= 0xDFFF);
-        if (ok) {
-            AppendCodePoint(out, c);
-            i += length;
         } else {
-            out += kReplacement;
-            ++i;
+            AppendCodePoint(out, NextCodePoint(bytes, i));
         }
     }
     return out;

@@ -16,6 +16,35 @@ std::u16string Utf8ToUtf16(std::string_view bytes);
 // is always well-formed UTF-8.
 std::string Utf16ToUtf8(std::u16string_view text);
 
+// The code point of the UTF-8 at bytes[i], moving i past it; a byte that does not start a
+// well-formed sequence gives U+FFFD and moves i by one (inline: it runs once a character).
+inline char32_t NextCodePoint(std::string_view bytes, std::size_t& i) {
+    const auto lead = static_cast<unsigned char>(bytes[i]);
+    if (lead < 0x80) {
+        ++i;
+        return lead;
+    }
+    std::size_t length = 0;
+    char32_t c = 0;
+    char32_t least = 0;  // the smallest value that needs this many bytes
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2, c = lead & 0x1F, least = 0x80;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3, c = lead & 0x0F, least = 0x800;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4, c = lead & 0x07, least = 0x10000;
+    }
+    bool ok = length != 0 && i + length <= bytes.size();
+    for (std::size_t k = 1; ok && k < length; ++k) {
+        const auto b = static_cast<unsigned char>(bytes[i + k]);
+        ok = (b & 0xC0) == 0x80;
+        c = (c << 6) | (b & 0x3F);
+    }
+    ok = ok && c >= least && c <= 0x10FFFF && !(c >= 0xD800 && c <= 0xDFFF);
+    i += ok ? length : 1;
+    return ok ? c : U'\uFFFD';
+}
+
 // The pieces of Utf16ToUtf8, for encoders that write UTF-8 of their own (inline: they run once
 // a character).
 // The code point at text[i], moving i past it (a lone surrogate gives U+FFFD).

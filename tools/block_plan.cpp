@@ -61,7 +61,7 @@ std::vector<std::string> BlockHolders(const CarrierPrefixes& prefixes, std::stri
     // Count the numbers of each holder, one sub-prefix of the deepest length at a time.
     std::map<std::string, long> count;
     long subBlocks = 1;
-    for (std::size_t i = block.size(); i < depth; ++i) subBlocks *= 10;
+    for (std::size_t i = block.size(); i < depth; ++i) subBlocks *= kDigitValues;
     const std::size_t width = depth - block.size();
     for (long n = 0; n < subBlocks; ++n) {
         std::string digits = std::to_string(n);
@@ -93,13 +93,13 @@ RangePlan PlanRange(const RangeFormat& range, const CarrierPrefixes& prefixes) {
         return c;
     };
 
-    std::vector<std::vector<std::string>> holders(10000);
-    for (int n = 0; n < 10000; ++n) {
-        holders[static_cast<std::size_t>(n)] = BlockHolders(prefixes, SourcePrefix(range) + FourDigits(n));
+    std::vector<std::vector<std::string>> holders(kBlocksPerRange);
+    for (std::size_t n = 0; n < kBlocksPerRange; ++n) {
+        holders[n] = BlockHolders(prefixes, SourcePrefix(range) + FourDigits(n));
     }
-    for (int n = 0; n < 10000; ++n) {
-        const auto& h = holders[static_cast<std::size_t>(n)];
-        const bool inTable = n / 1000 < range.indexCount;
+    for (std::size_t n = 0; n < kBlocksPerRange; ++n) {
+        const auto& h = holders[n];
+        const bool inTable = n / kBlocksPerIndex < static_cast<std::size_t>(range.indexCount);
         if (inTable) {
             plan.blocks[Label(h)]++;
             if (h.size() == 2) plan.splitBlocks.push_back(FourDigits(n));
@@ -107,15 +107,15 @@ RangePlan PlanRange(const RangeFormat& range, const CarrierPrefixes& prefixes) {
             plan.droppedBlocks[Label(h)]++;
         }
     }
-    for (int cell = 0; cell < range.indexCount * 100; ++cell) {
-        const auto first = holders.begin() + cell * 10;
-        const bool uniform = std::all_of(first, first + 10, [&](const auto& h) { return h == *first; });
+    for (std::size_t cell = 0; cell < static_cast<std::size_t>(CellCount(range.range)); ++cell) {
+        const auto first = holders.begin() + static_cast<std::ptrdiff_t>(cell * kBlocksPerCell);
+        const bool uniform = std::all_of(first, first + kBlocksPerCell, [&](const auto& h) { return h == *first; });
         if (uniform) {
             plan.cells.push_back(*first == std::vector<std::string>{""} ? std::string(range.unknownMark) : blockCode(*first));
             continue;
         }
         plan.cells.emplace_back(range.exceptionMark);
-        for (int d4 = 0; d4 < 10; ++d4) plan.exceptions.push_back({FourDigits(cell * 10 + d4), blockCode(first[d4])});
+        for (std::size_t d4 = 0; d4 < kBlocksPerCell; ++d4) plan.exceptions.push_back({FourDigits(cell * kBlocksPerCell + d4), blockCode(first[d4])});
     }
     return plan;
 }

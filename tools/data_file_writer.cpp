@@ -40,7 +40,7 @@ std::string Counts(const std::map<std::string, int>& blocks) {
 }
 
 std::string LastTableBlock(const RangeFormat& range) {
-    return std::string(range.digits) + "-" + FourDigits(static_cast<std::size_t>(range.indexCount) * 1000 - 1);
+    return std::string(range.digits) + "-" + FourDigits(static_cast<std::size_t>(range.indexCount) * kBlocksPerIndex - 1);
 }
 
 // "090: 81 / 080: 50 / 070: 40": one mark of every range.
@@ -57,7 +57,7 @@ std::string MarksOfEveryRange(std::string_view RangeFormat::*mark) {
 std::string ShortTableEnds() {
     std::string s;
     for (const RangeFormat& range : kRangeFormats) {
-        if (range.indexCount == 10) continue;
+        if (range.indexCount == kDigitValues) continue;
         if (!s.empty()) s += " and ";
         s += LastTableBlock(range);
     }
@@ -94,7 +94,7 @@ void Header(Text& t, const std::vector<RangePlan>& plans, const SourcePackage& p
     for (const RangePlan& plan : plans) {
         int dropped = 0;
         for (const auto& [label, count] : plan.droppedBlocks) dropped += count;
-        if (plan.range->indexCount == 10) continue;
+        if (plan.range->indexCount == kDigitValues) continue;
         t.Comment("  " + std::string(plan.range->digits) + ": " + std::to_string(dropped) +
                   " four-digit blocks after " + LastTableBlock(*plan.range) + " have a holder in the source (" +
                   Counts(plan.droppedBlocks) + ") and answer " + std::string(kNoCarrierText) + ".");
@@ -125,9 +125,10 @@ void OperatorList(Text& t, const RangePlan& plan) {
         t.Comment("  " + TwoDigits(slot) + " " + (plan.slots[slot].empty() ? "(kept free: a special mark)" : plan.slots[slot]));
     }
     t.Line(plan.range->operatorListKey);
-    for (std::size_t group = 0; group * 10 < plan.slots.size(); ++group) {
+    for (std::size_t group = 0; group * kNamesPerOperatorGroup < plan.slots.size(); ++group) {
         std::string line;
-        for (std::size_t slot = group * 10; slot < std::min(plan.slots.size(), group * 10 + 10); ++slot) {
+        const std::size_t first = group * kNamesPerOperatorGroup;
+        for (std::size_t slot = first; slot < std::min(plan.slots.size(), first + kNamesPerOperatorGroup); ++slot) {
             if (!line.empty()) line += ',';
             // A free slot still takes its position: a comment item does that and names nothing.
             line += plan.slots[slot].empty() ? std::string(1, kCommentStart) + "free" : plan.slots[slot];

@@ -14,15 +14,13 @@
 
 #include "check/check_data.h"
 #include "check/source_file.h"
-#include "cli/whole_number.h"  // see ReadWholeNumberIn
 #include "desktop/key_filter.h"
-#include "desktop/search_request.h"
 #include "desktop/version_box.h"
 #include "desktop/window_designs.h"
 #include "engine/lookup_session.h"
+#include "engine/whole_number.h"
 #include "lookup/cp932.h"
 #include "lookup/data_file_web.h"
-#include "lookup/utf8.h"
 #include "version.h"
 
 namespace milden {
@@ -237,16 +235,16 @@ val OpenDataFile(std::string bytes, bool check) {
 
 // The one call of the whole-number reader milden-lookup uses: the range and the four digits after
 // it of a whole number ("090-1234-5678", "+81 90 1234 5678"), or nothing.
-std::optional<cli::WholeNumber> ReadWholeNumberIn(std::u16string_view text) {
-    auto read = cli::ReadWholeNumber(Utf16ToUtf8(text));
-    auto* number = std::get_if<cli::WholeNumber>(&read);
+std::optional<WholeNumber> ReadWholeNumberIn(std::u16string_view text) {
+    WholeNumberReading read = ReadWholeNumber(text);
+    auto* number = std::get_if<WholeNumber>(&read);
     return number ? std::optional(std::move(*number)) : std::nullopt;
 }
 
 // A digit box's text read as a whole number: {range, digits} (the index of the range's option
 // button and the four digits after the range), or null.
 val WholeNumberIn(const std::u16string& text) {
-    const std::optional<cli::WholeNumber> number = ReadWholeNumberIn(text);
+    const std::optional<WholeNumber> number = ReadWholeNumberIn(text);
     if (!number) return val::null();
     val value = val::object();
     value.set("range", static_cast<int>(OrdinalOf(number->range)));
@@ -283,13 +281,13 @@ std::string FilterKey(int code, const std::u16string& text) {
     return key != kPasteCode && !IsDigitsAlone(typed) && CouldBecomeWholeNumber(typed) ? "pass" : "discard";
 }
 
-// The search request of 検　索 and Return: selected is the checked option button (-1 for none),
-// texts the three digit boxes' texts. The box the lookup showed, or null.
+// The search request of 検　索 and Return: the text of the digit box of the selected range
+// (selected: the index of the checked option button, -1 for none), whichever box has the focus,
+// trimmed and looked up; texts are the three boxes' texts. The box the lookup showed, or null.
 val Search(int selected, const val& texts) {
     PageBoxes boxes;
-    RunSearchRequest(
-        LoadedSession(), PageRangeOptions(selected),
-        [&](std::size_t i) { return texts[i].as<std::u16string>(); }, boxes);
+    if (selected >= 0 && selected < static_cast<int>(kAllRanges.size()))
+        LoadedSession().Search(texts[selected].as<std::u16string>(), PageRangeOptions(selected), boxes);
     return boxes.shown;
 }
 

@@ -1,6 +1,5 @@
 #include "win/designed_controls.h"
 
-#include <stdexcept>
 #include <string>
 #include <utility>
 
@@ -121,16 +120,19 @@ DesignedControls::~DesignedControls() {
     }
 }
 
-HWND DesignedControls::operator[](std::string_view name) const {
-    const ControlDesign& control = ControlNamed(design_, name);
-    return controls_[static_cast<std::size_t>(&control - design_.controls.data())];
+HWND DesignedControls::at(int control) const {
+    return control >= 0 && static_cast<std::size_t>(control) < controls_.size() ? controls_[static_cast<std::size_t>(control)]
+                                                                               : nullptr;
 }
 
-const ControlDesign* DesignedControls::DesignOf(int id) const {
-    const int index = id - kFirstId;
-    return index >= 0 && index < static_cast<int>(controls_.size()) ? &design_.controls[static_cast<std::size_t>(index)]
-                                                                    : nullptr;
+int DesignedControls::IndexOf(HWND window) const {
+    for (std::size_t i = 0; i < controls_.size(); ++i) {
+        if (window && controls_[i] == window) return static_cast<int>(i);
+    }
+    return -1;
 }
+
+int DesignedControls::IndexOfId(int id) const { return at(id - kFirstId) ? id - kFirstId : -1; }
 
 SIZE DesignedControls::ClientSize(UINT dpi) const {
     const int d = static_cast<int>(dpi);

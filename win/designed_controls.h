@@ -6,7 +6,6 @@
 
 #include <windows.h>
 
-#include <string_view>
 #include <vector>
 
 #include "desktop/window_designs.h"
@@ -24,10 +23,11 @@ public:
 
     static constexpr int kFirstId = 100;
 
-    // The control called name in the design; throws std::out_of_range for an unknown name.
-    HWND operator[](std::string_view name) const;
-    // The design of the control with this id; nullptr for an id that is not one of them.
-    const ControlDesign* DesignOf(int id) const;
+    // Control number control of the design; nullptr for a number that is none.
+    HWND at(int control) const;
+    // The number of the control window, or of the control with this id; -1 when it is none.
+    int IndexOf(HWND window) const;
+    int IndexOfId(int id) const;
 
     // Places and sizes every control at dpi, with the fonts at that size: the message font of
     // Windows (smaller where a caption would not fit it), and the link font for a text link. Where controls overlap, the later one of the

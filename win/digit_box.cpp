@@ -2,7 +2,6 @@
 
 #include <commctrl.h>
 
-#include "desktop/key_filter.h"
 #include "win/messages.h"
 
 namespace milden {
@@ -18,15 +17,9 @@ LRESULT CALLBACK DigitKeyProc(HWND box, UINT message, WPARAM w, LPARAM l, UINT_P
         const LRESULT code = DefSubclassProc(box, message, w, l);
         return key && key->message == WM_KEYDOWN && key->wParam == VK_RETURN ? code | DLGC_WANTMESSAGE : code;
     }
-    case WM_CHAR: {
-        const auto length = static_cast<std::size_t>(GetWindowTextLengthW(box));
-        switch (FilterDigitKey(static_cast<char16_t>(w), length)) {
-        case DigitKeyAction::Search: SendMessageW(GetParent(box), kSearchKeyMessage, 0, 0); break;
-        case DigitKeyAction::Discard: return 0;
-        case DigitKeyAction::Pass: break;
-        }
+    case WM_CHAR:
+        if (!SendMessageW(GetParent(box), kDigitKeyMessage, w, reinterpret_cast<LPARAM>(box))) return 0;
         break;
-    }
     case WM_NCDESTROY: RemoveWindowSubclass(box, DigitKeyProc, kSubclassId); break;
     }
     return DefSubclassProc(box, message, w, l);

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "win/messages.h"
 #include "win/wide.h"
 
 namespace milden {
@@ -13,10 +14,10 @@ namespace {
 
 // The event sink: an IDispatch that the browser calls for each DWebBrowserEvents2 event; only
 // OnQuit does anything.
-class BrowserEvents : public IDispatch {
+class EventSink : public IDispatch {
 public:
-    explicit BrowserEvents(std::function<void()> onQuit) : onQuit_(std::move(onQuit)) {}
-    virtual ~BrowserEvents() = default;
+    explicit EventSink(std::function<void()> onQuit) : onQuit_(std::move(onQuit)) {}
+    virtual ~EventSink() = default;
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
         if (iid == IID_IUnknown || iid == IID_IDispatch || iid == DIID_DWebBrowserEvents2) {
@@ -50,14 +51,38 @@ private:
     ULONG references_ = 1;
 };
 
+LRESULT CALLBACK QuitWindowProc(HWND window, UINT message, WPARAM w, LPARAM l) {
+    if (message != kBrowserQuitMessage) return DefWindowProcW(window, message, w, l);
+    // The holder may let the browser go here, which destroys this window: nothing follows.
+    if (auto* events = reinterpret_cast<BrowserEvents*>(GetWindowLongPtrW(window, GWLP_USERDATA))) events->OnQuit();
+    return 0;
+}
+
+// A message-only window that tells events of the browser's quit: the sink posts to it, so that the
+// holder hears OnQuit as an event of its own, never inside the browser's call of the sink.
+HWND CreateQuitWindow(BrowserEvents& events) {
+    static const wchar_t* const name = [] {
+        WNDCLASSW quitClass{};
+        quitClass.lpfnWndProc = QuitWindowProc;
+        quitClass.hInstance = GetModuleHandleW(nullptr);
+        quitClass.lpszClassName = L"MildenBrowserQuit";
+        RegisterClassW(&quitClass);
+        return quitClass.lpszClassName;
+    }();
+    HWND window = CreateWindowExW(0, name, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, GetModuleHandleW(nullptr), nullptr);
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&events));
+    return window;
+}
+
 // One automation object with its event subscription.
 class InternetExplorer : public BrowserObject {
 public:
-    InternetExplorer(IWebBrowser2* browser, std::function<void()> onQuit) : browser_(browser) {
+    InternetExplorer(IWebBrowser2* browser, BrowserEvents& events) : browser_(browser), quitWindow_(CreateQuitWindow(events)) {
         IConnectionPointContainer* container = nullptr;
         if (FAILED(browser_->QueryInterface(IID_IConnectionPointContainer, reinterpret_cast<void**>(&container)))) return;
         if (SUCCEEDED(container->FindConnectionPoint(DIID_DWebBrowserEvents2, &events_))) {
-            auto* sink = new BrowserEvents(std::move(onQuit));
+            HWND quitWindow = quitWindow_;
+            auto* sink = new EventSink([quitWindow] { PostMessageW(quitWindow, kBrowserQuitMessage, 0, 0); });
             if (FAILED(events_->Advise(sink, &cookie_))) cookie_ = 0;
             sink->Release();  // the connection point holds it while subscribed
         }
@@ -70,6 +95,7 @@ public:
             events_->Release();
         }
         browser_->Release();
+        DestroyWindow(quitWindow_);
     }
 
     bool Navigate(std::u16string_view address) override {
@@ -88,6 +114,7 @@ public:
 
 private:
     IWebBrowser2* browser_;
+    HWND quitWindow_;
     IConnectionPoint* events_ = nullptr;
     DWORD cookie_ = 0;
 };
@@ -106,10 +133,10 @@ void OpenWithShell(std::u16string_view address) {
 InternetExplorerFactory::InternetExplorerFactory(CreateWebBrowser create, OpenAddress openInDefaultBrowser)
     : create_(std::move(create)), openInDefaultBrowser_(std::move(openInDefaultBrowser)) {}
 
-std::unique_ptr<BrowserObject> InternetExplorerFactory::Create(std::function<void()> onQuit) {
+std::unique_ptr<BrowserObject> InternetExplorerFactory::Create(BrowserEvents& events) {
     IWebBrowser2* browser = nullptr;
     if (FAILED(create_(&browser)) || !browser) return nullptr;
-    return std::make_unique<InternetExplorer>(browser, std::move(onQuit));
+    return std::make_unique<InternetExplorer>(browser, events);
 }
 
 }  // namespace milden

@@ -9,7 +9,7 @@
 
 #include <functional>
 
-#include "win/browser_object.h"
+#include "desktop/front_end.h"
 
 namespace milden {
 
@@ -29,10 +29,11 @@ public:
     explicit InternetExplorerFactory(CreateWebBrowser create = CreateInternetExplorer,
                                      OpenAddress openInDefaultBrowser = OpenWithShell);
 
-    // The object from create, subscribed to its events: onQuit runs when its OnQuit event arrives
-    // (through the thread's message loop, as COM delivers calls to a single-threaded apartment).
-    // Releasing the browser ends the subscription; it never closes the browser window.
-    std::unique_ptr<BrowserObject> Create(std::function<void()> onQuit) override;
+    // The object from create, subscribed to its events: events hears OnQuit as a message of its
+    // own once the browser's OnQuit event has arrived (through the thread's message loop, as COM
+    // delivers calls to a single-threaded apartment). Releasing the browser ends the subscription;
+    // it never closes the browser window.
+    std::unique_ptr<BrowserObject> Create(BrowserEvents& events) override;
     void OpenInDefaultBrowser(std::u16string_view address) override { openInDefaultBrowser_(address); }
 
 private:

@@ -39,7 +39,7 @@ void Paint(HWND link, HDC dc) {
         SelectObject(source, old);
         DeleteDC(source);
         content = {0, 0, state.pictureSize.cx, state.pictureSize.cy};
-        InflateRect(&content, -2, -2);  // just inside the picture, where it shows on the banner
+        InflateRect(&content, -kPictureFocusInset, -kPictureFocusInset);
     } else {
         std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(link)), L'\0');
         GetWindowTextW(link, text.data(), static_cast<int>(text.size() + 1));

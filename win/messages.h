@@ -5,9 +5,11 @@
 
 namespace milden {
 
-// To the main window from a digit box: Return was typed, run the search request.
-inline constexpr UINT kSearchKeyMessage = WM_APP + 1;
-// To a window from its browser's event sink: the browser window has closed (OnQuit).
+// To a window from one of its digit boxes: a key typed the character w (the box is l). The
+// window answers nonzero when the key goes on to the box, zero when it is cancelled.
+inline constexpr UINT kDigitKeyMessage = WM_APP + 1;
+// To a browser object's own message-only window from its event sink: the browser window has
+// closed (OnQuit).
 inline constexpr UINT kBrowserQuitMessage = WM_APP + 2;
 
 }  // namespace milden

@@ -1,32 +1,48 @@
-// The window class shared by tolvaform and helpfrm: a window procedure that hands every message
-// to the C++ object whose Handle it was created with.
+// What tolvaform and helpfrm share on Windows: a top-level window of one class, made from its
+// design (frame, caption, controls placed at the window's DPI), which passes the clicks of its
+// controls and its activation to its behaviour, and gives every other message to Handle.
 #pragma once
 
 #include <windows.h>
+
+#include <memory>
+
+#include "desktop/front_end.h"
+#include "desktop/window_designs.h"
+#include "win/designed_controls.h"
 
 namespace milden {
 
 class DesignedWindow {
 public:
-    virtual ~DesignedWindow() = default;
-    virtual LRESULT Handle(HWND window, UINT message, WPARAM w, LPARAM l) = 0;
-};
+    // Creates the window, hidden, owned by owner, with menu; its events go to form.
+    DesignedWindow(const WindowDesign& design, FormEvents& form, HWND owner, HMENU menu);
+    // Destroys the window without telling its behaviour.
+    virtual ~DesignedWindow();
+    DesignedWindow(const DesignedWindow&) = delete;
+    DesignedWindow& operator=(const DesignedWindow&) = delete;
 
-// Creates a top-level window of the shared class for owner (its lpCreateParams): the window's
-// messages go to owner->Handle from WM_NCCREATE on.
-HWND CreateDesignedWindow(DesignedWindow* owner, DWORD extendedStyle, const wchar_t* caption, DWORD style,
-                          HWND parent, HMENU menu);
+    HWND hwnd() const { return window_; }
+    // Control number control of the design; nullptr for a number that is none.
+    HWND Control(int control) const { return controls_->at(control); }
+    int IndexOf(HWND control) const { return controls_->IndexOf(control); }
+
+protected:
+    // The messages the window leaves to its own kind; DefWindowProcW for those it does not handle.
+    virtual LRESULT Handle(UINT message, WPARAM w, LPARAM l) { return DefWindowProcW(window_, message, w, l); }
+    // Moves the keyboard focus into control, once the window is visible; before, activation will.
+    void FocusControl(int control);
+
+private:
+    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM w, LPARAM l);
+    LRESULT Dispatch(UINT message, WPARAM w, LPARAM l);
+
+    FormEvents& form_;
+    HWND window_ = nullptr;
+    std::unique_ptr<DesignedControls> controls_;
+};
 
 // Centres the window, frame included, on the work area of its monitor.
 void CentreOnScreen(HWND window);
-
-class DesignedControls;
-
-// WM_DPICHANGED: places the controls at the new DPI (HIWORD of w) and gives the window its size
-// there, at the place Windows suggests (l).
-void FollowDpiChange(HWND window, DesignedControls& controls, WPARAM w, LPARAM l);
-
-// Gives the window the outer size that makes its client area client at dpi, with its menu.
-void FitClientArea(HWND window, SIZE client, UINT dpi, const RECT* suggested = nullptr);
 
 }  // namespace milden

@@ -115,6 +115,11 @@ INSTANTIATE_TEST_SUITE_P(
                    "7:1 stray-quote name \"NTT\"ドコモ\" holds a double quote",
                    "7:12 full-width-separator name \"H，IIIIIIIIIIIIIIIIIIIIIIIIIIIIIIIIIIIIII\" holds a full-width \"，\"", "8:1 control-character holds a tab",
                    "8:11 control-character holds the control character U+0001"}},
+        // "B;X": group 0 ends after B, so C becomes operator 10 and the cells' 02 names nothing.
+        CheckCase{"SemicolonInsideAName",
+                  "keitai_tolvas{\r\nA,B;X,C;\r\n}\r\nkeitai_tolva_num{\r\nindex=1\r\n" + Rows("02") + "}\r\n",
+                  {"2:3 semicolon-in-name the \";\" inside the name \"B;X\" ends operator group 0 after \"B\": \"X\" is dropped && "
+                   "\"C\" is read as operator 10 && cell code \"02\" names operator 02, which \"keitai_tolvas{\" does not have (and 99 more"}},
         CheckCase{"CommentsWhoseCommaSplitsThem",
                   "keitai_tolvas{\r\n# names, in code order\r\nA,# old,B;\r\n}\r\n" + kPrefixes090,
                   {"2:10 comment-comma a comma ends the comment \"# names\": \"in code order\" after it is read as a name, operator 01"}},
@@ -129,6 +134,16 @@ INSTANTIATE_TEST_SUITE_P(
                    "index 0 has 9 rows, not ten: second digit 9 keeps no code",
                    "17:1 block-rows index 1 has 8 rows, not ten: second digits 8 to 9 keep no code",
                    "38:1 block-rows index 2 has more than ten rows", "41:31 row-length row 0 of index 3 has more than ten cells"}},
+        // The three edits that change nothing or look like something else: a row's ";" after a
+        // comma or on the next line, and a block of three rows opened again by a later section.
+        CheckCase{"HarmlessRowEndsAndABlockOpenedAgain",
+                  "keitai_tolvas{\r\nA,B;\r\n}\r\nkeitai_tolva_num{\r\nindex=1\r\n" + Rows("01", 1) + Rows("01", 1).insert(29, ",") +
+                      Rows("01", 1).insert(29, "\r\n") + Rows("01", 7) + "}\r\nkeitai_tolva_num{\r\nindex=1\r\n" + Rows("00", 2) +
+                      "00,00,00,00,00,00,00,00,00;\r\n}\r\n",
+                  {"7:31 lone-semicolon row 1 of index 1 ends with a \";\" of its own after its tenth cell",
+                   "9:1 lone-semicolon row 2 of index 1",
+                   "19:1 index-repeated index 1 is opened again && index 1 has 3 rows, not ten: second digits 3 to 9 keep the codes read before",
+                   "22:25 row-length row 2 of index 1 has 9 cells, not ten: third digit 9 keeps the code read before"}},
         CheckCase{"IndexLines",
                   "keitai_tolvas{\r\nA,B;\r\n}\r\nkeitai_tolva_num{\r\nindex=0\r\n" + Rows("01") + "index=1\r\n" + Rows("01") +
                       "index=2\r\n" + Rows("01") + "index=2\r\n" + Rows("01") + "index=4\r\n" + Rows("01") +
@@ -165,7 +180,7 @@ TEST(CleanFile, GivesNothing) {
         // Placeholders, quoted items with commas, comments after items, sections in another order
         // and one section in two parts, and an empty exception list.
         "# every section, with placeholders\r\nphs_tolvas{\r\nピー;\r\n}\r\nkeitai_tolva_num{\r\nindex=1 [090-1000 to 090-1999\r\n" +
-            Rows("40") + "]\r\n}\r\nkeitai_tolvas{\r\n#,\"ドコモ,NTT\",エーユー, # two names\r\n;\r\nA,#,B;\r\n}\r\n"
+            Rows("40") + "]\r\n}\r\nkeitai_tolvas{\r\n#,\"ドコモ,NTT\",エーユー, # two names\r\n;\r\nA,#,B; # the last group\r\n}\r\n"
             "hash_keitai_tolva_num{\r\n1011,0112\r\n" + [] {
                 std::string entries;
                 for (int block = 1000; block < 2000; block += 10) entries += std::to_string(block) + ",01\r\n";

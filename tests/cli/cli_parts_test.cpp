@@ -1,5 +1,5 @@
-// The pieces of milden-lookup that the end-to-end tests reach only roughly: number forms, UTF-8
-// edge cases, option parsing and line splitting across read blocks.
+// The pieces of milden-lookup that the end-to-end tests reach only roughly: UTF-8 edge cases,
+// option parsing and line splitting across read blocks.
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
@@ -13,46 +13,9 @@
 #include "cli/line_reader.h"
 #include "tests/support/temp_dir.h"
 #include "check/display_text.h"
-#include "cli/whole_number.h"
 
 namespace milden::cli {
 namespace {
-
-struct NumberCase {
-    const char* name;
-    friend void PrintTo(const NumberCase& c, std::ostream* os) { *os << c.name; }
-    std::string_view input;
-    std::optional<Range> range;  // nothing: an error is expected
-    std::u16string_view text;
-};
-
-class ReadWholeNumberTest : public ::testing::TestWithParam<NumberCase> {};
-
-TEST_P(ReadWholeNumberTest, GivesRangeAndFourDigitsOrAnError) {
-    const NumberCase& c = GetParam();
-    const auto result = ReadWholeNumber(c.input);
-    if (!c.range) {
-        EXPECT_TRUE(std::holds_alternative<std::string>(result));
-        return;
-    }
-    ASSERT_TRUE(std::holds_alternative<WholeNumber>(result)) << std::get<std::string>(result);
-    const WholeNumber& number = std::get<WholeNumber>(result);
-    EXPECT_EQ(number.range, *c.range);
-    EXPECT_TRUE(number.text == c.text && FourDigits<std::u16string>(number.block) == c.text);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Forms, ReadWholeNumberTest,
-    ::testing::Values(
-        NumberCase{"CountryCodeDashed", "+81-70-1234-5678", Range::kPhs, u"1234"},
-        NumberCase{"TabsAndSpacesAround", "  080\t1234 ", Range::k080, u"1234"},
-        NumberCase{"LeadingZerosStay", "090-0000", Range::k090, u"0000"},
-        NumberCase{"EightDigitsIsTheMost", "09012345678", Range::k090, u"1234"},
-        NumberCase{"NineDigitsIsTooMany", "090123456789", std::nullopt, u""},
-        NumberCase{"OtherMobileLikeRange", "060-1234-5678", std::nullopt, u""},
-        NumberCase{"PlusInside", "090+1234", std::nullopt, u""},
-        NumberCase{"Parentheses", "(090)1234", std::nullopt, u""}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Utf8, DecodesEveryLengthAndSurrogatePairs) {
     EXPECT_EQ(Utf8ToUtf16("a\xC3\xA9\xE3\x83\x9F\xF0\x9F\x93\x9E"), std::u16string(u"aéミ\U0001F4DE"));

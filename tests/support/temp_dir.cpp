@@ -34,10 +34,23 @@ std::string TempDir::Write(std::string_view name, std::string_view bytes) const 
     return std::string(utf8.begin(), utf8.end());
 }
 
+std::string TempDir::WriteDataFile(std::string_view utf8) const { return Write("sorvane.dat", EncodeCp932(utf8)); }
+
+CurrentDirectory::CurrentDirectory() : previous_(std::filesystem::current_path()) {
+    std::filesystem::current_path(dir_.path());
+}
+
+CurrentDirectory::CurrentDirectory(std::string_view dataFileUtf8) : CurrentDirectory() { dir_.WriteDataFile(dataFileUtf8); }
+
+CurrentDirectory::~CurrentDirectory() {
+    std::error_code ec;
+    std::filesystem::current_path(previous_, ec);
+}
+
 LookupTables LoadFromFile(std::string_view utf8) {
     TempDir dir;
     LookupTables tables;
-    LoadDataFile(tables, dir.Write("sorvane.dat", EncodeCp932(utf8)));
+    LoadDataFile(tables, dir.WriteDataFile(utf8));
     return tables;
 }
 

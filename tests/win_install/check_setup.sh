@@ -2,13 +2,18 @@
 # Installs milden-<version>-setup.exe silently into a fresh Wine prefix of its own; checks every
 # installed file, the Start-menu shortcut (read through the shell by read_shortcut.exe) and the
 # entry in the list of installed programs; runs the installed milden-lookup.exe in the install
-# folder; uninstalls silently and checks that no file, shortcut or registry key is left. Then
-# unpacks the portable zip and runs its milden-lookup.exe the same way. The answers must be those
-# of LINUX_LOOKUP (the Linux build's milden-lookup) run in the folder of the staged files; without
-# a Linux build, those of the staged milden-lookup.exe there.
+# folder; while the installed milden.exe runs (it holds the mutex MUTEX, which WAIT_FOR_MUTEX
+# waits for), a silent install and a silent uninstall must fail and change nothing, and once it is
+# closed a silent install again must succeed; then it uninstalls silently and checks that no file,
+# shortcut or registry key is left. Then unpacks the portable zip and runs its milden-lookup.exe
+# the same way. The answers must be those of LINUX_LOOKUP (the Linux build's milden-lookup) run in
+# the folder of the staged files; without a Linux build, those of the staged milden-lookup.exe
+# there. It needs an X display for milden.exe's window.
 # Usage: check_setup.sh SETUP ZIP STAGE READ_SHORTCUT RUN_UNDER_WINE PREFIX VERSION LINUX_LOOKUP
+#                       WAIT_FOR_MUTEX MUTEX
 set -euo pipefail
 setup=$1 zip=$2 stage=$3 read_shortcut=$4 run_under_wine=$5 prefix=$6 version=$7 linux_lookup=$8
+wait_for_mutex=$9 mutex=${10}
 
 export WINEPREFIX="$prefix"
 trap 'wineserver -k 2>/dev/null || true' EXIT
@@ -79,6 +84,33 @@ diff <(echo "$expected_entry") <(echo "$entry") || fail "the uninstall entry dif
 
 echo "== the installed milden-lookup.exe in the install folder"
 diff <(echo "$expected_answers") <(answers_in "$folder") || fail "the installed program answers differently"
+
+echo "== while milden.exe runs, a silent install and a silent uninstall exit with 2 and change nothing"
+# Every file's name, the installed files' contents and every registry key.
+state() { files; (cd "$folder" && sha1sum ./*); keys; }
+(cd "$folder" && exec "$run_under_wine" "$prefix" ./milden.exe) &
+milden=$!
+win "$wait_for_mutex" "$mutex" || fail "milden.exe did not start"
+running_state="$(state)"
+status=0
+win "$setup" /S || status=$?
+[[ $status -eq 2 ]] || fail "the installer exited with $status, not 2, while milden.exe ran"
+diff <(echo "$running_state") <(state) || fail "the installer changed the above while milden.exe ran"
+# With _?= the uninstaller runs in place and waits, so that its exit status is its result. The
+# folder must follow unquoted, which a batch file passes as written and Wine's own quoting would not.
+printf '@"C:\\Program Files\\Milden\\uninstall.exe" /S _?=C:\\Program Files\\Milden\r\n@exit /b %%errorlevel%%\r\n' \
+  >"$prefix/uninstall_in_place.bat"
+status=0
+win cmd /c "Z:${prefix//\//\\}\\uninstall_in_place.bat" || status=$?
+[[ $status -eq 2 ]] || fail "the uninstaller exited with $status, not 2, while milden.exe ran"
+diff <(echo "$running_state") <(state) || fail "the uninstaller changed the above while milden.exe ran"
+
+echo "== once milden.exe is closed, installing again succeeds"
+win taskkill /im milden.exe >/dev/null  # without /f: the window is asked to close
+wait "$milden" || fail "milden.exe ended with $?"
+win "$setup" /S || fail "the installer exited with $? after milden.exe was closed"
+wineserver -w
+for file in "$stage"/*; do cmp "$file" "$folder/${file##*/}"; done
 
 echo "== uninstall silently, as the entry's QuietUninstallString says"
 # The uninstaller copies itself to Temp and returns at once; the copy does the work, so wait for
