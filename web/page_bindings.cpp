@@ -121,7 +121,6 @@ val Designs() {
     designs.set("twipsPerPixel", kTwipsPerInch / kStandardDpi);
     designs.set("bannerWidth", kBannerWidth);
     designs.set("bannerHeight", kBannerHeight);
-    designs.set("applicationTitle", Text(kApplicationTitle));
     return designs;
 }
 
@@ -221,7 +220,9 @@ val CheckReport(const std::string& bytes) {
 }
 
 // Makes bytes the data file and loads it afresh, as the windows load sorvane.dat at start-up;
-// with check, returns what the checker finds in it, else null.
+// with check, returns what the checker finds in it, else null. The page has no current directory:
+// the file goes by its bare name (asking for the current directory would bring in the C++ file
+// system library, 7 KB of the page's weight).
 val OpenDataFile(std::string bytes, bool check) {
     val report = check ? CheckReport(bytes) : val::null();
     Session().reset();  // the tables of an earlier file must not mix with this one's
@@ -260,6 +261,7 @@ bool CouldBecomeWholeNumber(std::u16string_view text) {
     return false;
 }
 
+// ASCII digits and nothing else.
 bool IsDigitsAlone(std::u16string_view text) {
     for (const char16_t c : text)
         if (c < u'0' || c > u'9') return false;

@@ -184,7 +184,7 @@ test('help and the version box from the menu, with Alt and the access keys', asy
   await page.context().close();
 });
 
-test('offline after the first visit, and a new version is picked up', async () => {
+test('installable, offline after the first visit, and a new version is picked up', async () => {
   const root = join(temporary, 'site');
   cpSync(site, root, { recursive: true });
   const own = await served(root);
@@ -192,6 +192,9 @@ test('offline after the first visit, and a new version is picked up', async () =
   const page = await context.newPage();
   await page.goto(own.url);
   await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
+  // A test's profile is incognito, where nothing installs; nothing else may stand in the way.
+  const { installabilityErrors } = await (await context.newCDPSession(page)).send('Page.getInstallabilityErrors');
+  assert.deepEqual(installabilityErrors.map((error) => error.errorId).filter((id) => id !== 'in-incognito'), []);
 
   // A new version of the site: its page carries a mark, its worker a new cache.
   const worker = readFileSync(join(root, 'sw.js'), 'utf8');
