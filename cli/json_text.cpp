@@ -1,5 +1,7 @@
 #include "cli/json_text.h"
 
+#include <algorithm>
+
 #include "lookup/utf8.h"
 
 namespace milden::cli {
@@ -24,8 +26,8 @@ char* PutEscaped(char* out, char32_t c) {
     return out;
 }
 
-// Appends what write(char* at) writes (at most most bytes; it returns the end of what it wrote).
-// Short text is written into a buffer on the stack and appended once; longer text in place.
+// Appends what write(char* at) writes: at most most bytes, into room made at the end of out
+// once (its end is returned). Short text is written into a buffer on the stack and appended.
 template <typename Write>
 void AppendWritten(std::string& out, std::size_t most, Write write) {
     if (most <= 512) {
@@ -41,6 +43,13 @@ void AppendWritten(std::string& out, std::size_t most, Write write) {
 }  // namespace
 
 void AppendJsonString(std::string& out, std::string_view utf8) {
+    // Most strings (inputs, messages) need no escape: they are appended as they are.
+    if (std::none_of(utf8.begin(), utf8.end(), [](char c) { return NeedsEscape(static_cast<unsigned char>(c)); })) {
+        out += '"';
+        out += utf8;
+        out += '"';
+        return;
+    }
     // At most six bytes a byte (an escape).
     AppendWritten(out, utf8.size() * 6 + 2, [utf8](char* o) {
         *o++ = '"';
@@ -57,6 +66,14 @@ void AppendJsonString(std::string& out, std::string_view utf8) {
     });
 }
 
+void AppendJsonStringOfBytes(std::string& out, std::string_view bytes) {
+    if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+        AppendJsonString(out, bytes);
+    } else {
+        AppendJsonString(out, Utf8ToUtf16(bytes));
+    }
+}
+
 void AppendJsonString(std::string& out, std::u16string_view text) {
     // At most six bytes a unit (an escape).
     AppendWritten(out, text.size() * 6 + 2, [text](char* o) {
@@ -64,15 +81,24 @@ void AppendJsonString(std::string& out, std::u16string_view text) {
         for (std::size_t i = 0; i < text.size();) {
             // ASCII, kana and kanji (nearly all of an answer) at once; surrogates the long way.
             const char16_t unit = text[i];
-            if (unit < 0x80 && !NeedsEscape(unit)) {
-                *o++ = static_cast<char>(unit);
+            if (unit < 0x80) {
+                if (NeedsEscape(unit)) {
+                    o = PutEscaped(o, unit);
+                } else {
+                    *o++ = static_cast<char>(unit);
+                }
                 ++i;
-            } else if (unit >= 0x800 && (unit < 0xD800 || unit > 0xDFFF)) {
-                o = PutUtf8(o, unit);
+            } else if (unit < 0x800) {
+                *o++ = static_cast<char>(0xC0 | (unit >> 6));
+                *o++ = static_cast<char>(0x80 | (unit & 0x3F));
+                ++i;
+            } else if (unit < 0xD800 || unit > 0xDFFF) {
+                *o++ = static_cast<char>(0xE0 | (unit >> 12));
+                *o++ = static_cast<char>(0x80 | ((unit >> 6) & 0x3F));
+                *o++ = static_cast<char>(0x80 | (unit & 0x3F));
                 ++i;
             } else {
-                const char32_t c = NextCodePoint(text, i);
-                o = NeedsEscape(c) ? PutEscaped(o, c) : PutUtf8(o, c);
+                o = PutUtf8(o, NextCodePoint(text, i));
             }
         }
         *o++ = '"';

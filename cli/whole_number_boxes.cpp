@@ -6,13 +6,13 @@ namespace {
 // Keeps the bytes of the box it is shown, printed as the batch's printer prints them.
 class BoxRecorder : public MessageBoxService {
 public:
-    BoxRecorder(const AnswerPrinter& printer, std::string& box) : printer_(printer), box_(box) {}
+    BoxRecorder(const OutputFormat& format, std::string& box) : format_(format), box_(box) {}
     void ShowMessage(std::u16string_view prompt, BoxStyle style, std::optional<std::u16string_view> title) override {
-        printer_.AppendBox(box_, prompt, style, title);
+        format_.Box(box_, prompt, style, title);
     }
 
 private:
-    const AnswerPrinter& printer_;
+    const OutputFormat& format_;
     std::string& box_;
 };
 
@@ -24,11 +24,11 @@ void WholeNumberBoxes::Show(const WholeNumber& number) {
     // Four digits always show a box, so an empty one has not been looked up yet.
     if (box.length == 0) {
         box.start = static_cast<std::uint32_t>(boxes_.size());
-        BoxRecorder recorder(printer_, boxes_);
+        BoxRecorder recorder(printer_.format(), boxes_);
         session_.Search(number.text, FixedRangeOptions(number.range), recorder);
         box.length = static_cast<std::uint32_t>(boxes_.size() - box.start);
     }
-    printer_.ShowAppendedBox(std::string_view(boxes_).substr(box.start, box.length));
+    printer_.ShowPrintedBox(std::string_view(boxes_).substr(box.start, box.length));
 }
 
 }  // namespace milden::cli
