@@ -1,6 +1,7 @@
 #include "cli/json_text.h"
 
 #include <algorithm>
+#include <array>
 
 #include "lookup/utf8.h"
 
@@ -26,25 +27,37 @@ char* PutEscaped(char* out, char32_t c) {
     return out;
 }
 
-// Appends what write(char* at) writes: at most most bytes, into room made at the end of out
-// once (its end is returned). Short text is written into a buffer on the stack and appended.
+// Appends what write(char* at) writes (at most most bytes; it returns the end of what it wrote),
+// in room made at the end of out once.
 template <typename Write>
 void AppendWritten(std::string& out, std::size_t most, Write write) {
-    if (most <= 512) {
-        char buffer[512];
-        out.append(buffer, static_cast<std::size_t>(write(buffer) - buffer));
-        return;
-    }
     const std::size_t start = out.size();
     out.resize(start + most);
     out.resize(static_cast<std::size_t>(write(out.data() + start) - out.data()));
+}
+
+// What each byte asks of a string: nothing (ASCII that goes in as it is), an escape, or the
+// decoding of a longer UTF-8 sequence; the kinds of a string's bytes or-ed together say it in one
+// pass.
+constexpr unsigned char kEscaped = 1;
+constexpr unsigned char kNonAscii = 2;
+constexpr std::array<unsigned char, 256> kByteKinds = [] {
+    std::array<unsigned char, 256> kinds{};
+    for (std::size_t b = 0; b < kinds.size(); ++b)
+        kinds[b] = b >= 0x80 ? kNonAscii : NeedsEscape(static_cast<char32_t>(b)) ? kEscaped : 0;
+    return kinds;
+}();
+unsigned KindsIn(std::string_view bytes) {
+    unsigned kinds = 0;
+    for (const char c : bytes) kinds |= kByteKinds[static_cast<unsigned char>(c)];
+    return kinds;
 }
 
 }  // namespace
 
 void AppendJsonString(std::string& out, std::string_view utf8) {
     // Most strings (inputs, messages) need no escape: they are appended as they are.
-    if (std::none_of(utf8.begin(), utf8.end(), [](char c) { return NeedsEscape(static_cast<unsigned char>(c)); })) {
+    if ((KindsIn(utf8) & kEscaped) == 0) {
         out += '"';
         out += utf8;
         out += '"';
@@ -67,7 +80,12 @@ void AppendJsonString(std::string& out, std::string_view utf8) {
 }
 
 void AppendJsonStringOfBytes(std::string& out, std::string_view bytes) {
-    if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+    const unsigned kinds = KindsIn(bytes);
+    if (kinds == 0) {
+        out += '"';
+        out += bytes;
+        out += '"';
+    } else if ((kinds & kNonAscii) == 0) {
         AppendJsonString(out, bytes);
     } else {
         AppendJsonString(out, Utf8ToUtf16(bytes));
@@ -81,24 +99,17 @@ void AppendJsonString(std::string& out, std::u16string_view text) {
         for (std::size_t i = 0; i < text.size();) {
             // ASCII, kana and kanji (nearly all of an answer) at once; surrogates the long way.
             const char16_t unit = text[i];
-            if (unit < 0x80) {
-                if (NeedsEscape(unit)) {
-                    o = PutEscaped(o, unit);
-                } else {
-                    *o++ = static_cast<char>(unit);
-                }
+            if (unit < 0x80 && kByteKinds[unit] == 0) {
+                *o++ = static_cast<char>(unit);
                 ++i;
-            } else if (unit < 0x800) {
-                *o++ = static_cast<char>(0xC0 | (unit >> 6));
-                *o++ = static_cast<char>(0x80 | (unit & 0x3F));
-                ++i;
-            } else if (unit < 0xD800 || unit > 0xDFFF) {
+            } else if (unit >= 0x800 && (unit < 0xD800 || unit > 0xDFFF)) {
                 *o++ = static_cast<char>(0xE0 | (unit >> 12));
                 *o++ = static_cast<char>(0x80 | ((unit >> 6) & 0x3F));
                 *o++ = static_cast<char>(0x80 | (unit & 0x3F));
                 ++i;
             } else {
-                o = PutUtf8(o, NextCodePoint(text, i));
+                const char32_t c = NextCodePoint(text, i);
+                o = NeedsEscape(c) ? PutEscaped(o, c) : PutUtf8(o, c);
             }
         }
         *o++ = '"';

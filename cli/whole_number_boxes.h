@@ -2,7 +2,9 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "cli/answer_printer.h"
@@ -21,17 +23,27 @@ public:
     void Show(const WholeNumber& number);
 
 private:
-    const LookupSession& session_;
-    AnswerPrinter& printer_;
-    // Every box looked up so far, one after another, and where each block's box lies in it (by
-    // range and block; a length of 0: not looked up yet). One string keeps the boxes close
-    // together in memory, which a batch of random numbers reads at random.
+    // Where a block's box lies in the store; a length of 0: not printed yet (four digits always
+    // show a box).
     struct Span {
         std::uint32_t start = 0;
         std::uint32_t length = 0;
     };
-    std::string boxes_;
-    std::vector<Span> boxOfBlock_;
+    // Appends a printed box to the store.
+    Span Keep(std::string_view box);
+
+    const LookupSession& session_;
+    AnswerPrinter& printer_;
+    std::vector<Span> boxOfBlock_;  // by range and block
+    std::string printed_;           // a box printed through the lookup, before it is kept
+    // Every box printed so far, one after another, in memory on large pages: a batch of random
+    // numbers reads its megabytes at random.
+    struct LargePageDelete {
+        void operator()(char* data) const;
+    };
+    std::unique_ptr<char[], LargePageDelete> store_;
+    std::size_t stored_ = 0;
+    std::size_t capacity_ = 0;
 };
 
 }  // namespace milden::cli
