@@ -1,6 +1,7 @@
 // The message-box service of milden-lookup: it prints each box instead of showing it.
 #pragma once
 
+#include <cstring>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -31,6 +32,16 @@ public:
     void ShowPrintedBox(std::string_view box) {
         answered_ = true;
         out_ += box;
+    }
+    // The same for a box printed before in three pieces.
+    void ShowPrintedBox(std::string_view start, std::string_view between, std::string_view end) {
+        answered_ = true;
+        const std::size_t at = out_.size();
+        out_.resize(at + start.size() + between.size() + end.size());
+        char* o = out_.data() + at;
+        std::memcpy(o, start.data(), start.size());
+        std::memcpy(o + start.size(), between.data(), between.size());
+        std::memcpy(o + start.size() + between.size(), end.data(), end.size());
     }
     // The input could not be read: why says why.
     void Unreadable(std::string_view why) {

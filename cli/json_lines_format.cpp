@@ -37,11 +37,15 @@ public:
     // one, {"input", "shown": false, "error"} for an input that could not be read. The object is
     // written as the answer comes: its input first.
     void BeginInput(std::string& out, std::optional<std::string_view> input) const override {
-        out += "{\"input\":";
-        if (input) {
-            AppendJsonStringOfBytes(out, *input);
+        if (!input) {
+            out += "{\"input\":null";
+        } else if (IsPlainJsonText(*input)) {
+            out += "{\"input\":\"";
+            out += *input;
+            out += '"';
         } else {
-            out += "null";
+            out += "{\"input\":";
+            AppendJsonStringOfBytes(out, *input);
         }
     }
     void Box(std::string& out, std::u16string_view prompt, BoxStyle style,

@@ -1,7 +1,8 @@
 #include "cli/json_text.h"
 
 #include <algorithm>
-#include <array>
+#include <cstdint>
+#include <cstring>
 
 #include "lookup/utf8.h"
 
@@ -36,24 +37,41 @@ void AppendWritten(std::string& out, std::size_t most, Write write) {
     out.resize(static_cast<std::size_t>(write(out.data() + start) - out.data()));
 }
 
-// What each byte asks of a string: nothing (ASCII that goes in as it is), an escape, or the
-// decoding of a longer UTF-8 sequence; the kinds of a string's bytes or-ed together say it in one
-// pass.
-constexpr unsigned char kEscaped = 1;
-constexpr unsigned char kNonAscii = 2;
-constexpr std::array<unsigned char, 256> kByteKinds = [] {
-    std::array<unsigned char, 256> kinds{};
-    for (std::size_t b = 0; b < kinds.size(); ++b)
-        kinds[b] = b >= 0x80 ? kNonAscii : NeedsEscape(static_cast<char32_t>(b)) ? kEscaped : 0;
-    return kinds;
-}();
+// What a string's bytes ask of it, or-ed together: nothing (ASCII that goes in as it is), an
+// escape, or the decoding of longer UTF-8 sequences. Eight bytes at a time.
+constexpr unsigned kEscaped = 1;
+constexpr unsigned kNonAscii = 2;
 unsigned KindsIn(std::string_view bytes) {
-    unsigned kinds = 0;
-    for (const char c : bytes) kinds |= kByteKinds[static_cast<unsigned char>(c)];
-    return kinds;
+    constexpr std::uint64_t kOnes = 0x0101010101010101u, kHighs = 0x8080808080808080u;
+    // The high bit of each byte of w that is below 0x20 or equal to a quote or a backslash (of
+    // an ASCII byte: the others are told apart first).
+    const auto escapes = [](std::uint64_t w) {
+        const auto zeroAt = [](std::uint64_t x) { return (x - kOnes) & ~x & kHighs; };
+        return ((w - 0x20 * kOnes) & ~w & kHighs) | zeroAt(w ^ ('"' * kOnes)) | zeroAt(w ^ ('\\' * kOnes));
+    };
+    if (bytes.size() < 8) {
+        unsigned kinds = 0;
+        for (const char c : bytes) {
+            const auto b = static_cast<unsigned char>(c);
+            kinds |= b >= 0x80 ? kNonAscii : NeedsEscape(b) ? kEscaped : 0;
+        }
+        return kinds;
+    }
+    // Whole words, the last one ending with the bytes (overlapping the one before it).
+    std::uint64_t highs = 0, escaped = 0;
+    for (std::size_t i = 0; i < bytes.size(); i += 8) {
+        std::uint64_t w;
+        std::memcpy(&w, bytes.data() + std::min(i, bytes.size() - 8), 8);
+        highs |= w & kHighs;
+        escaped |= escapes(w);
+    }
+    // Past ASCII, the slow way for all of it.
+    return highs != 0 ? kEscaped | kNonAscii : escaped != 0 ? kEscaped : 0;
 }
 
 }  // namespace
+
+bool IsPlainJsonText(std::string_view utf8) { return KindsIn(utf8) == 0; }
 
 void AppendJsonString(std::string& out, std::string_view utf8) {
     // Most strings (inputs, messages) need no escape: they are appended as they are.
@@ -99,7 +117,7 @@ void AppendJsonString(std::string& out, std::u16string_view text) {
         for (std::size_t i = 0; i < text.size();) {
             // ASCII, kana and kanji (nearly all of an answer) at once; surrogates the long way.
             const char16_t unit = text[i];
-            if (unit < 0x80 && kByteKinds[unit] == 0) {
+            if (unit < 0x80 && !NeedsEscape(unit)) {
                 *o++ = static_cast<char>(unit);
                 ++i;
             } else if (unit >= 0x800 && (unit < 0xD800 || unit > 0xDFFF)) {

@@ -1,10 +1,11 @@
 // The answer boxes of whole numbers, printed at the speed of the output.
 #pragma once
 
+#include <array>
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "cli/answer_printer.h"
@@ -16,6 +17,11 @@ namespace milden::cli {
 // A whole number's box depends only on its range and block (the four digits after the range):
 // each block is looked up through the window's lookup once, and the bytes its box printed are
 // written again for every later number of that block.
+//
+// What is kept of a block's box is its difference from an earlier box (the start and the end they
+// share, and the few bytes between): boxes differ from one another in a few bytes, and a batch of
+// random numbers reads them at random, so that whole boxes (megabytes of them) would leave the
+// processor's caches on every number, while differences fit in them.
 class WholeNumberBoxes {
 public:
     WholeNumberBoxes(const LookupSession& session, AnswerPrinter& printer) : session_(session), printer_(printer) {}
@@ -23,27 +29,26 @@ public:
     void Show(const WholeNumber& number);
 
 private:
-    // Where a block's box lies in the store; a length of 0: not printed yet (four digits always
-    // show a box).
-    struct Span {
-        std::uint32_t start = 0;
-        std::uint32_t length = 0;
+    static constexpr std::size_t kMostBetween = 4;
+    // A box as the bytes of reference box `reference` up to `start`, then `between`, then the
+    // last `end` bytes of the reference. `between` of 0xFF: not printed yet (or too long to keep).
+    struct Kept {
+        std::uint8_t reference;
+        std::uint8_t start;
+        std::uint8_t end;
+        std::uint8_t between = 0xFF;
+        std::array<char, kMostBetween> bytes;
     };
-    // Appends a printed box to the store.
-    Span Keep(std::string_view box);
+    // Keeps the box just printed for the block, as the difference from the closest reference.
+    void Keep(Kept& kept, Range range, std::string_view box);
 
     const LookupSession& session_;
     AnswerPrinter& printer_;
-    std::vector<Span> boxOfBlock_;  // by range and block
-    std::string printed_;           // a box printed through the lookup, before it is kept
-    // Every box printed so far, one after another, in memory on large pages: a batch of random
-    // numbers reads its megabytes at random.
-    struct LargePageDelete {
-        void operator()(char* data) const;
-    };
-    std::unique_ptr<char[], LargePageDelete> store_;
-    std::size_t stored_ = 0;
-    std::size_t capacity_ = 0;
+    std::vector<Kept> kept_;                // by range and block
+    std::vector<std::string> references_;  // boxes printed whole, at most 255 of them
+    // Per range, the reference last used by the boxes that end in some bytes.
+    std::array<std::unordered_map<std::string, std::uint8_t>, kAllRanges.size()> referenceOfEnding_;
+    std::string printed_;                  // a box printed through the lookup, before it is kept
 };
 
 }  // namespace milden::cli
