@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <new>
 
 namespace milden::cli {
 namespace {
@@ -64,7 +65,7 @@ void WholeNumberBoxes::Keep(Kept& kept, Range range, std::string_view box) {
         const std::size_t end = SharedEnd(box.substr(start), reference.substr(start));
         const std::size_t between = box.size() - start - end;
         if (between > kMostBetween) return false;
-        kept = {static_cast<std::uint8_t>(r), static_cast<std::uint8_t>(start), static_cast<std::uint8_t>(end),
+        kept = {true, static_cast<std::uint8_t>(r), static_cast<std::uint8_t>(start), static_cast<std::uint8_t>(end),
                 static_cast<std::uint8_t>(between), {}};
         std::memcpy(kept.bytes.data(), box.data() + start, between);
         return true;
@@ -78,14 +79,17 @@ void WholeNumberBoxes::Keep(Kept& kept, Range range, std::string_view box) {
     }
     if (references_.size() >= kMostReferences) return;
     referenceOfEnding[ending] = static_cast<std::uint8_t>(references_.size());
-    kept = {static_cast<std::uint8_t>(references_.size()), static_cast<std::uint8_t>(box.size()), 0, 0, {}};
+    kept = {true, static_cast<std::uint8_t>(references_.size()), static_cast<std::uint8_t>(box.size()), 0, 0, {}};
     references_.emplace_back(box);
 }
 
 void WholeNumberBoxes::Show(const WholeNumber& number) {
-    if (kept_.empty()) kept_.resize(kAllRanges.size() * kBlocksPerRange);
+    if (kept_ == nullptr) {
+        kept_.reset(static_cast<Kept*>(std::calloc(kAllRanges.size() * kBlocksPerRange, sizeof(Kept))));
+        if (kept_ == nullptr) throw std::bad_alloc();
+    }
     Kept& kept = kept_[OrdinalOf(number.range) * kBlocksPerRange + number.block];
-    if (kept.between != 0xFF) {
+    if (kept.kept) {
         const std::string_view reference = references_[kept.reference];
         printer_.ShowPrintedBox(reference.substr(0, kept.start), std::string_view(kept.bytes.data(), kept.between),
                                 reference.substr(reference.size() - kept.end));

@@ -3,6 +3,8 @@
 
 #include <array>
 #include <cstdint>
+#include <cstdlib>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -30,13 +32,15 @@ public:
 
 private:
     static constexpr std::size_t kMostBetween = 4;
-    // A box as the bytes of reference box `reference` up to `start`, then `between`, then the
-    // last `end` bytes of the reference. `between` of 0xFF: not printed yet (or too long to keep).
+    // A box as the bytes of reference box `reference` up to `start`, then `between` bytes of its
+    // own, then the last `end` bytes of the reference. kept false: not printed yet (or too long to
+    // keep), which all-zero memory means.
     struct Kept {
+        bool kept;
         std::uint8_t reference;
         std::uint8_t start;
         std::uint8_t end;
-        std::uint8_t between = 0xFF;
+        std::uint8_t between;
         std::array<char, kMostBetween> bytes;
     };
     // Keeps the box just printed for the block, as the difference from the closest reference.
@@ -44,7 +48,12 @@ private:
 
     const LookupSession& session_;
     AnswerPrinter& printer_;
-    std::vector<Kept> kept_;                // by range and block
+    // By range and block, in memory the system zeroes page by page as it is first touched: a few
+    // numbers touch a few pages of it.
+    struct Free {
+        void operator()(Kept* kept) const { std::free(kept); }
+    };
+    std::unique_ptr<Kept[], Free> kept_;
     std::vector<std::string> references_;  // boxes printed whole, at most 255 of them
     // Per range, the reference last used by the boxes that end in some bytes.
     std::array<std::unordered_map<std::string, std::uint8_t>, kAllRanges.size()> referenceOfEnding_;

@@ -1,4 +1,4 @@
-// Code page 932 through iconv ("CP932"): the decoder's table and the encoder.
+// Code page 932 through iconv ("CP932"): the decoder's characters and the encoder.
 #include <iconv.h>
 
 #include <bit>
@@ -28,8 +28,17 @@ private:
     iconv_t cd_;
 };
 
-// The one UTF-16 unit iconv makes of bytes that it reads whole as one character, else 0.
-char16_t IconvCharacter(iconv_t cd, std::string_view bytes) {
+// Opened once, on first use.
+const Converter& Cp932ToUtf16() {
+    static const Converter converter(kUtf16Native, "CP932");
+    return converter;
+}
+
+}  // namespace
+
+char16_t ConvertCp932Character(std::string_view bytes) {
+    if (!Cp932ToUtf16().ok()) return 0;
+    const iconv_t cd = Cp932ToUtf16().get();
     char* in = const_cast<char*>(bytes.data());
     std::size_t inLeft = bytes.size();
     char16_t units[2];
@@ -41,14 +50,7 @@ char16_t IconvCharacter(iconv_t cd, std::string_view bytes) {
     return ok ? units[0] : char16_t{0};
 }
 
-}  // namespace
-
-bool FillCp932Table(Cp932Table& table) {
-    const Converter converter(kUtf16Native, "CP932");
-    if (!converter.ok()) return false;
-    FillCp932TableWith(table, [&](std::string_view bytes) { return IconvCharacter(converter.get(), bytes); });
-    return true;
-}
+bool HasCp932Converter() { return Cp932ToUtf16().ok(); }
 
 std::string EncodeCp932(std::string_view utf8) {
     const Converter converter("CP932", "UTF-8");
