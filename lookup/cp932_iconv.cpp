@@ -11,7 +11,9 @@
 namespace milden {
 namespace {
 
-constexpr const char* kUtf16Native = std::endian::native == std::endian::little ? "UTF-16LE" : "UTF-16BE";
+// Every character of code page 932 lies in the Basic Multilingual Plane, where UCS-2 and UTF-16
+// are the same units: glibc converts to UCS-2 itself, without loading its UTF-16 module.
+constexpr const char* kUcs2Native = std::endian::native == std::endian::little ? "UCS-2LE" : "UCS-2BE";
 
 class Converter {
 public:
@@ -30,7 +32,7 @@ private:
 
 // Opened once, on first use.
 const Converter& Cp932ToUtf16() {
-    static const Converter converter(kUtf16Native, "CP932");
+    static const Converter converter(kUcs2Native, "CP932");
     return converter;
 }
 
