@@ -1,6 +1,5 @@
 #include "lookup/exception_list.h"
 
-
 #include "lookup/cp932.h"
 #include "lookup/data_item_reader.h"
 #include "lookup/lookup_tables.h"

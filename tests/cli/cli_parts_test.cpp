@@ -196,6 +196,8 @@ TEST(LineReaderTest, LineEnds) {
         {"lone CR", "a\rb", {"a", "b"}},
         {"CR CR is an empty line", "a\r\rb", {"a", "", "b"}},
         {"LF CR", "a\n\rb", {"a", "", "b"}},
+        {"lone CRs before an LF", "a\rb\rc\nd\n", {"a", "b", "c", "d"}},
+        {"CR LF after lone CRs", "a\rb\r\nc", {"a", "b", "c"}},
         {"no line end at the end", "a", {"a"}},
         {"nothing", "", {}},
     };
