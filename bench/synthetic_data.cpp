@@ -50,7 +50,7 @@ void AppendPrefixTable(std::string& out, const RangeFormat& range) {
 void AppendExceptionList(std::string& out, const RangeFormat& range) {
     out += range.exceptionListKey;
     out += "\r\n# 例外: 番号と名前の組\r\n";
-    for (int i = 0; i < 400; ++i) {
+    for (int i = 0; i < 600; ++i) {
         out += TwoDigits(i / 4) + TwoDigits(i * 7) + "," + TwoDigits(i) + (i % 5 == 0 ? TwoDigits(i + 3) : "");
         out += i % 10 == 0 ? " ;変更予定\r\n" : "\r\n";
     }
@@ -64,7 +64,7 @@ void AppendOperatorList(std::string& out, const RangeFormat& range) {
         out += "# グループ" + std::to_string(group) + "\r\n";
         for (std::size_t item = 0; item < kNamesPerOperatorGroup; ++item) {
             const std::string_view name = kNames[(group + item) % kNames.size()];
-            if (item == 3) {
+            if (item % 5 == 3) {  // a fifth of the names quoted, a comma inside
                 out += "\"" + std::string(name) + ",支店\"";
             } else {
                 out += name;

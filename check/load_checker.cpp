@@ -146,6 +146,7 @@ void LoadChecker::OnSectionEvent(const LoadEvent& e) {
         if (const SectionKey* key = FindSectionKey(e.item)) record_.keyMet[OrdinalOf(*key)] = true;
         if (e.kind == LoadEventKind::CellStored) record_.cellAt[range][static_cast<std::size_t>(CellSlot(e.place[0], e.place[1], e.place[2]))] = {};
         if (e.kind == LoadEventKind::NumberStored) record_.entryAt[range].push_back({});
+        if (e.kind == LoadEventKind::CodeStored && !record_.entryAt[range].empty()) record_.entryAt[range].back().codeText = e.value;
         return;
     }
     CheckCommentComma(e);
@@ -159,9 +160,12 @@ void LoadChecker::OnSectionEvent(const LoadEvent& e) {
         CheckValueCharacters(e, "cell code");
         return;
     case LoadEventKind::NameStored: CheckValueCharacters(e, "name"); return;
-    case LoadEventKind::NumberStored: record_.entryAt[range].push_back({e.at, {}}); return;
+    case LoadEventKind::NumberStored: record_.entryAt[range].push_back({e.at, {}, std::u16string(e.value), {}}); return;
     case LoadEventKind::CodeStored:
-        if (!record_.entryAt[range].empty()) record_.entryAt[range].back().code = e.at;
+        if (!record_.entryAt[range].empty()) {
+            record_.entryAt[range].back().code = e.at;
+            record_.entryAt[range].back().codeText = e.value;
+        }
         return;
     case LoadEventKind::GroupDropped:
         Add(Code::DroppedGroup, e.at,

@@ -25,10 +25,13 @@ struct LoadRecord {
     // Per range, where each cell's code was last stored, by CellSlot; line 0: never stored, or
     // stored by a section that ran on into others.
     std::array<std::vector<ItemPosition>, kAllRanges.size()> cellAt;
-    // Per range, each exception entry in the list's order: where its number and code stand.
+    // Per range, each exception entry in the order of the file: where its number and code stand,
+    // and what they are (the list keeps only what a search can find).
     struct EntryAt {
         ItemPosition number;
         ItemPosition code;
+        std::u16string numberText;
+        std::u16string codeText;
     };
     std::array<std::vector<EntryAt>, kAllRanges.size()> entryAt;
     // Per range, the first name that a ";" inside it cut short: its group ended there, so later

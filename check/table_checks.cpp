@@ -119,31 +119,25 @@ private:
     // Numbers that no search finds or that an earlier one hides, entries whose cell never defers
     // to the list, and codes that name no operator.
     void CheckExceptionEntries() {
-        const ExceptionList& list = tables_.Exceptions(range_);
-        const std::vector<LoadRecord::EntryAt>& entryAt = record_.entryAt[OrdinalOf(range_)];
         std::vector<ItemPosition> firstWithNumber(kBlocksPerRange);
-        std::size_t flat = 0;
-        for (std::size_t bucket = 0; bucket < list.size(); ++bucket) {
-            for (std::size_t entry = 0; entry < list.EntryCount(bucket); ++entry, ++flat) {
-                if (flat >= entryAt.size() || entryAt[flat].number.line == 0) continue;
-                const LoadRecord::EntryAt at = entryAt[flat];
-                const std::u16string number = list.Number(bucket, entry);
-                if (number.size() != kTypedDigits || !AllDigits(number)) {
-                    Add(Code::ExceptionNumber, at.number, "exception number " + Quote(number) + " is not four digits: no search can find it");
-                    continue;
-                }
-                const std::size_t value = BlockOf(number);
-                if (ItemPosition& first = firstWithNumber[value]; first.line != 0) {
-                    Add(Code::RepeatedNumber, at.number, "exception number " + Quote(number) + " is listed again: this entry is never answered",
-                        {{first, "the first " + Quote(number) + " is here"}});
-                    continue;
-                } else {
-                    first = at.number;
-                }
-                if (!EntryIsSearched(number, value / kBlocksPerCell, at.number)) continue;
-                cellHasEntry_[value / kBlocksPerCell] = true;
-                CheckCode(list.Code(bucket, entry), at.code, "exception code", "exception code", "exception codes");
+        for (const LoadRecord::EntryAt& entry : record_.entryAt[OrdinalOf(range_)]) {
+            if (entry.number.line == 0) continue;
+            const std::u16string& number = entry.numberText;
+            if (number.size() != kTypedDigits || !AllDigits(number)) {
+                Add(Code::ExceptionNumber, entry.number, "exception number " + Quote(number) + " is not four digits: no search can find it");
+                continue;
             }
+            const std::size_t value = BlockOf(number);
+            if (ItemPosition& first = firstWithNumber[value]; first.line != 0) {
+                Add(Code::RepeatedNumber, entry.number, "exception number " + Quote(number) + " is listed again: this entry is never answered",
+                    {{first, "the first " + Quote(number) + " is here"}});
+                continue;
+            } else {
+                first = entry.number;
+            }
+            if (!EntryIsSearched(number, value / kBlocksPerCell, entry.number)) continue;
+            cellHasEntry_[value / kBlocksPerCell] = true;
+            CheckCode(entry.codeText, entry.code, "exception code", "exception code", "exception codes");
         }
     }
 

@@ -21,7 +21,6 @@ bool EnvironmentSays(const char* name) {
 DiagnosticStyle StyleOf(const CommandLine& line) {
     const bool terminal = StandardOutputIsInteractive();
     DiagnosticStyle style;
-    style.json = line.json;
     style.columnUnit = line.check.columnUnit;
     if (line.json) return style;
     // As compilers do: colour on a terminal that is not "dumb", unless NO_COLOR says otherwise.
@@ -48,7 +47,7 @@ int RunCheck(const CommandLine& line, StandardOutput& out) {
     for (const check::Code code : line.check.ignored) diagnostics.Ignore(code);
     check::CheckDataBytes(read.bytes, diagnostics);
     const check::SourceFile source(std::string_view(read.bytes).substr(0, kReadLimitBytes));
-    AppendDiagnostics(file.shown, source, diagnostics, StyleOf(line), out.text());
+    AppendDiagnostics({file.shown, source, StyleOf(line)}, diagnostics, OutputFormatOf(line.json), out.text());
     const bool failed = diagnostics.CountOf(check::Severity::Error) > 0 ||
                         (line.check.werror && diagnostics.CountOf(check::Severity::Warning) > 0);
     return failed ? kExitFindings : kExitClean;

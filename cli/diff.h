@@ -10,6 +10,8 @@
 
 namespace milden::cli {
 
+class OutputFormat;
+
 // A longest run of consecutive blocks of one range whose answers change from the same old one to
 // the same new one.
 struct ChangedRun {
@@ -25,9 +27,9 @@ std::vector<ChangedRun> ChangedRuns(const std::vector<std::u16string>& before, c
 
 // One line per run, "080-5120..080-5129: OLD -> NEW" ("080-5123: ..." for one block) and a summary
 // line, or one {"first","last","old","new"} object per run.
-void AppendDiff(const std::vector<ChangedRun>& runs, bool json, StandardOutput& out);
+void AppendDiff(const std::vector<ChangedRun>& runs, const OutputFormat& format, StandardOutput& out);
 
 // Loads both files and prints what changes; the exit status (1 when something changes).
-int RunDiff(const std::string& oldFile, const std::string& newFile, bool json, StandardOutput& out);
+int RunDiff(const std::string& oldFile, const std::string& newFile, const OutputFormat& format, StandardOutput& out);
 
 }  // namespace milden::cli

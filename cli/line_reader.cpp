@@ -1,5 +1,7 @@
 #include "cli/line_reader.h"
 
+#include <cstring>
+
 #include "cli/console.h"
 
 namespace milden::cli {
@@ -13,7 +15,19 @@ bool LineReader::Fill() {
     }
     begin_ = 0;
     end_ = n;
+    nextLf_ = kUnknown;
     return true;
+}
+
+std::size_t LineReader::TextBeforeLineEnd() {
+    // Lines end in LF nearly always: where the next one is, is found once for all the lines up
+    // to it, and only the text of each line is searched for a CR.
+    if (nextLf_ < begin_ || nextLf_ > end_) {
+        const void* lf = std::memchr(buffer_.data() + begin_, '\n', end_ - begin_);
+        nextLf_ = lf != nullptr ? static_cast<std::size_t>(static_cast<const char*>(lf) - buffer_.data()) : end_;
+    }
+    const void* cr = std::memchr(buffer_.data() + begin_, '\r', nextLf_ - begin_);
+    return (cr != nullptr ? static_cast<std::size_t>(static_cast<const char*>(cr) - buffer_.data()) : nextLf_) - begin_;
 }
 
 LineReader::Result LineReader::Next(std::string_view& line) {
@@ -31,8 +45,7 @@ LineReader::Result LineReader::Next(std::string_view& line) {
         }
         const char* start = buffer_.data() + begin_;
         const std::size_t available = end_ - begin_;
-        std::size_t n = 0;
-        while (n < available && start[n] != '\n' && start[n] != '\r') ++n;
+        const std::size_t n = TextBeforeLineEnd();
         any = true;
         if (line_.empty() && !tooLong && n < available && n <= maxLine_) {
             // The whole line lies in the buffer: no copy.

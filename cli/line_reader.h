@@ -22,6 +22,9 @@ public:
 
 private:
     bool Fill();
+    // The length of the text from begin_ up to the next line end, or to end_.
+    std::size_t TextBeforeLineEnd();
+    static constexpr std::size_t kUnknown = static_cast<std::size_t>(-1);
 
     int fd_;
     std::size_t maxLine_;
@@ -29,6 +32,7 @@ private:
     std::size_t begin_ = 0;
     std::size_t end_ = 0;
     bool eof_ = false;
+    std::size_t nextLf_ = kUnknown;  // where the next LF from begin_ is in the buffer, or end_ for none
     bool skipLf_ = false;  // the previous line ended with a CR: a LF right after it belongs to it
     std::string line_;
 };

@@ -23,7 +23,7 @@ std::string Quoted(std::string_view input) {
 
 }  // namespace
 
-LookupBatch::LookupBatch(const LookupSession& session, OutputFormat format, std::optional<Range> typedRange,
+LookupBatch::LookupBatch(const LookupSession& session, const OutputFormat& format, std::optional<Range> typedRange,
                          StandardOutput& out)
     : session_(session), typedRange_(typedRange), out_(out), printer_(format, out.text()),
       wholeNumberBoxes_(session, printer_),
@@ -91,7 +91,7 @@ int RunLookup(const CommandLine& line, StandardOutput& out) {
         return kExitCannotRun;
     }
 
-    LookupBatch batch(*session, line.json ? OutputFormat::Json : OutputFormat::Text, line.range, out);
+    LookupBatch batch(*session, OutputFormatOf(line.json), line.range, out);
     bool allRead = true;
     if (line.inputs.empty()) {
         allRead = batch.AnswerLines(kStandardInputFd);

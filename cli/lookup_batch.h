@@ -18,7 +18,7 @@ namespace milden::cli {
 class LookupBatch {
 public:
     // typedRange: each input is the text typed into that range's box; nothing: whole numbers.
-    LookupBatch(const LookupSession& session, OutputFormat format, std::optional<Range> typedRange,
+    LookupBatch(const LookupSession& session, const OutputFormat& format, std::optional<Range> typedRange,
                 StandardOutput& out);
 
     // Answers one input; false when it could not be read.

@@ -12,6 +12,7 @@
 #include "cli/dump.h"
 #include "cli/exit_status.h"
 #include "cli/lookup_batch.h"
+#include "cli/output_format.h"
 #include "cli/standard_output.h"
 #include "version.h"
 
@@ -29,8 +30,8 @@ int RunMildenLookup(std::span<const char* const> args) {
         return kExitCannotRun;
     case CommandLine::Action::Lookup: status = RunLookup(line, out); break;
     case CommandLine::Action::Check: status = RunCheck(line, out); break;
-    case CommandLine::Action::Dump: status = RunDump(line.dataFile, line.json, out); break;
-    case CommandLine::Action::Diff: status = RunDiff(line.inputs[0], line.inputs[1], line.json, out); break;
+    case CommandLine::Action::Dump: status = RunDump(line.dataFile, OutputFormatOf(line.json), out); break;
+    case CommandLine::Action::Diff: status = RunDiff(line.inputs[0], line.inputs[1], OutputFormatOf(line.json), out); break;
     }
     if (!out.Flush(StandardOutput::When::Now)) {
         WriteStandardError("milden-lookup: cannot write the output\n");

@@ -3,13 +3,7 @@
 #include "cli/console.h"
 
 namespace milden::cli {
-namespace {
-
-constexpr std::size_t kWriteAt = std::size_t{1} << 16;
-
-}  // namespace
-
-bool StandardOutput::Flush(When when) {
+bool StandardOutput::Write(When when) {
     const bool now = when == When::Now;
     if (text_.size() >= kWriteAt || (now && !text_.empty())) {
         if (!WriteStandardOutput(text_)) failed_ = true;

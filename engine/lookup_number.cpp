@@ -22,15 +22,39 @@ std::int16_t DigitValue(std::u16string_view s, std::size_t position) {
     return c >= u'0' && c <= u'9' ? static_cast<std::int16_t>(c - u'0') : 0;
 }
 
-std::u16string OnePairReading(Range range, const LookupTables& t, std::u16string_view code) {
-    return OperatorName(t, range, DigitValue(code, 0), DigitValue(code, 1));
+// Appends the name of the operator that characters i and i + 1 of code name (their digit values).
+void AppendOperatorName(std::u16string& out, const LookupTables& t, Range range, std::u16string_view code, std::size_t i) {
+    out += t.Operators(range).NameView(static_cast<std::size_t>(DigitValue(code, i)), static_cast<std::size_t>(DigitValue(code, i + 1)));
 }
 
-std::u16string TwoPairReading(Range range, const LookupTables& t, std::u16string_view code) {
-    std::u16string text = OperatorName(t, range, DigitValue(code, 0), DigitValue(code, 1));
-    text += kOrWord;
-    text += OperatorName(t, range, DigitValue(code, 2), DigitValue(code, 3));
-    return text;
+void AppendOnePairReading(std::u16string& out, const LookupTables& t, Range range, std::u16string_view code) {
+    AppendOperatorName(out, t, range, code, 0);
+}
+
+void AppendTwoPairReading(std::u16string& out, const LookupTables& t, Range range, std::u16string_view code) {
+    AppendOperatorName(out, t, range, code, 0);
+    out += kOrWord;
+    AppendOperatorName(out, t, range, code, 2);
+}
+
+// Appends the name text NameText returns.
+void AppendNameText(std::u16string& out, const LookupTables& t, Range range, std::u16string_view digits) {
+    const RangeFormat& format = FormatOf(range);
+    const std::int16_t d[kTypedDigits] = {DigitValue(digits, 0), DigitValue(digits, 1), DigitValue(digits, 2), DigitValue(digits, 3)};
+    if (!CheckDigits(range, d[0], d[1], d[2])) {
+        out += kUnknownOperatorText;
+        return;
+    }
+    const std::u16string_view cell = t.Prefixes(range).Cell(d[0], d[1], d[2]);
+    if (cell.size() >= kTwoOperatorCodeLength) return AppendTwoPairReading(out, t, range, cell);
+    if (IsMark(cell, format.exceptionMark) && t.ExceptionsLoaded(range)) {
+        // What FindException answers for the key.
+        const std::u16string key = FourDigits<std::u16string>(CellSlot(d[0], d[1], d[2]) * kBlocksPerCell + d[3]);
+        const std::u16string_view code = t.Exceptions(range).CodeOf(key);
+        return code.size() >= kTwoOperatorCodeLength ? AppendTwoPairReading(out, t, range, code) : AppendOnePairReading(out, t, range, code);
+    }
+    if (!cell.empty() && !IsMark(cell, format.unknownMark)) return AppendOnePairReading(out, t, range, cell);
+    out += kUnknownOperatorText;
 }
 
 }  // namespace
@@ -47,18 +71,9 @@ bool CheckDigits(Range range, std::int16_t d1, std::int16_t d2, std::int16_t d3)
 }
 
 std::u16string NameText(const LookupTables& t, Range range, std::u16string_view digits) {
-    const RangeFormat& format = FormatOf(range);
-    const std::int16_t d[kTypedDigits] = {DigitValue(digits, 0), DigitValue(digits, 1), DigitValue(digits, 2), DigitValue(digits, 3)};
-    if (!CheckDigits(range, d[0], d[1], d[2])) return std::u16string(kUnknownOperatorText);
-    const std::u16string_view cell = t.Prefixes(range).Cell(d[0], d[1], d[2]);
-    if (cell.size() >= kTwoOperatorCodeLength) return TwoPairReading(range, t, cell);
-    if (IsMark(cell, format.exceptionMark) && t.ExceptionsLoaded(range)) {
-        const std::u16string key = FourDigits<std::u16string>(CellSlot(d[0], d[1], d[2]) * kBlocksPerCell + d[3]);
-        const std::u16string code = FindException(t, static_cast<std::uint8_t>(OrdinalOf(range)), key);
-        return code.size() >= kTwoOperatorCodeLength ? TwoPairReading(range, t, code) : OnePairReading(range, t, code);
-    }
-    if (!cell.empty() && !IsMark(cell, format.unknownMark)) return OnePairReading(range, t, cell);
-    return std::u16string(kUnknownOperatorText);
+    std::u16string text;
+    AppendNameText(text, t, range, digits);
+    return text;
 }
 
 void LookupNumber(std::u16string text, const LookupTables& tables, const RangeOptions& options,
@@ -82,7 +97,11 @@ void LookupNumber(std::u16string text, const LookupTables& tables, const RangeOp
     prompt += text;
     prompt += format.headerSuffix;
     prompt += u'\r';
-    prompt += range ? NameText(tables, *range, text) : std::u16string(kUnknownOperatorText);
+    if (range) {
+        AppendNameText(prompt, tables, *range, text);
+    } else {
+        prompt += kUnknownOperatorText;
+    }
     prompt += kAnswerEnd;
     boxes.ShowMessage(prompt, BoxStyle::Information, kApplicationTitle);
 }

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <optional>
+#include <string>
 
 #include "lookup/cp932.h"
 #include "lookup/text.h"
@@ -46,13 +48,10 @@ std::string CheckOperators(const OperatorList& list, bool loaded, const std::str
 
 std::string CheckExceptions(const ExceptionList& list, bool loaded, const std::string& name) {
     if (!loaded && !list.empty()) return name + ": filled without its flag";
-    for (std::size_t b = 0; b < list.size(); ++b) {
-        if (list.Prefix(b).size() != kExceptionBucketPrefixLength) return name + ": prefix not two characters";
-        if (list.EntryCount(b) == 0) return name + ": empty bucket";
-        for (std::size_t e = 0; e < list.EntryCount(b); ++e) {
-            const std::u16string code = list.Code(b, e);
-            if (!IsCleanValue(list.Number(b, e)) || (!code.empty() && !IsCleanValue(code))) return name + ": unclean entry";
-        }
+    if (list.empty()) return {};
+    for (std::size_t block = 0; block < kBlocksPerRange; ++block) {
+        const std::u16string code = list.Find(FourDigits<std::u16string>(block));
+        if (!code.empty() && !IsCleanValue(code)) return name + ": unclean code";
     }
     return {};
 }
@@ -112,7 +111,7 @@ void EventChecker::OnLoadEvent(const LoadEvent& e) {
     case LoadEventKind::CellStored: cells_[place] = e.value; break;
     case LoadEventKind::NameStored: names_[place] = e.value; break;
     case LoadEventKind::CodeStored: codes_[place] = e.value; break;
-    case LoadEventKind::NumberStored: numbers_[range].emplace_back(e.value); break;
+    case LoadEventKind::NumberStored: numbers_[range].emplace_back(e.value, place); break;
     default: break;
     }
 }
@@ -138,16 +137,18 @@ std::string EventChecker::Check(const LookupTables& t) const {
                 if (!name.empty() && name != reported(names_, {ri, static_cast<int>(g), static_cast<int>(p), 0}))
                     return "a name differs from its last report";
             }
-        const ExceptionList& exceptions = t.Exceptions(r);
-        std::size_t n = 0;
-        for (std::size_t b = 0; b < exceptions.size(); ++b)
-            for (std::size_t e = 0; e < exceptions.EntryCount(b); ++e, ++n) {
-                if (n >= numbers_[ri].size() || numbers_[ri][n] != exceptions.Number(b, e))
-                    return "an exception number was not reported in its place";
-                if (exceptions.Code(b, e) != reported(codes_, {ri, static_cast<int>(b), static_cast<int>(e), 0}))
-                    return "an exception code differs from its report";
-            }
-        if (n != numbers_[ri].size()) return "more exception numbers reported than stored";
+        // Each four-digit number answers with the code reported for its first entry.
+        std::vector<std::optional<std::u16string>> firstCode(kBlocksPerRange);
+        for (const auto& [number, place] : numbers_[ri]) {
+            const bool digits = number.size() == kTypedDigits &&
+                                std::all_of(number.begin(), number.end(), [](char16_t c) { return c >= u'0' && c <= u'9'; });
+            if (!digits) continue;
+            const std::size_t block = std::stoul(std::string(number.begin(), number.end()));
+            if (!firstCode[block]) firstCode[block] = reported(codes_, place);
+        }
+        for (std::size_t block = 0; block < kBlocksPerRange; ++block)
+            if (t.Exceptions(r).Find(FourDigits<std::u16string>(block)) != firstCode[block].value_or(u""))
+                return "an exception answers otherwise than its first reported entry";
     }
     return {};
 }

@@ -36,7 +36,8 @@ private:
     std::size_t fileSize_;
     std::string problem_;
     std::map<Place, std::u16string> cells_, names_, codes_;
-    std::vector<std::vector<std::u16string>> numbers_ = std::vector<std::vector<std::u16string>>(3);
+    // Per range, each reported exception number with its place, in the order of the file.
+    std::vector<std::vector<std::pair<std::u16string, Place>>> numbers_ = std::vector<std::vector<std::pair<std::u16string, Place>>>(3);
 };
 
 }  // namespace milden::fuzz

@@ -1,4 +1,4 @@
-// Code page 932 through iconv ("CP932"): the decoder's table and the encoder.
+// Code page 932 through iconv ("CP932"): the decoder's characters and the encoder.
 #include <iconv.h>
 
 #include <bit>
@@ -11,7 +11,9 @@
 namespace milden {
 namespace {
 
-constexpr const char* kUtf16Native = std::endian::native == std::endian::little ? "UTF-16LE" : "UTF-16BE";
+// Every character of code page 932 lies in the Basic Multilingual Plane, where UCS-2 and UTF-16
+// are the same units: glibc converts to UCS-2 itself, without loading its UTF-16 module.
+constexpr const char* kUcs2Native = std::endian::native == std::endian::little ? "UCS-2LE" : "UCS-2BE";
 
 class Converter {
 public:
@@ -28,8 +30,17 @@ private:
     iconv_t cd_;
 };
 
-// The one UTF-16 unit iconv makes of bytes that it reads whole as one character, else 0.
-char16_t IconvCharacter(iconv_t cd, std::string_view bytes) {
+// Opened once, on first use.
+const Converter& Cp932ToUtf16() {
+    static const Converter converter(kUcs2Native, "CP932");
+    return converter;
+}
+
+}  // namespace
+
+char16_t ConvertCp932Character(std::string_view bytes) {
+    if (!Cp932ToUtf16().ok()) return 0;
+    const iconv_t cd = Cp932ToUtf16().get();
     char* in = const_cast<char*>(bytes.data());
     std::size_t inLeft = bytes.size();
     char16_t units[2];
@@ -41,14 +52,7 @@ char16_t IconvCharacter(iconv_t cd, std::string_view bytes) {
     return ok ? units[0] : char16_t{0};
 }
 
-}  // namespace
-
-bool FillCp932Table(Cp932Table& table) {
-    const Converter converter(kUtf16Native, "CP932");
-    if (!converter.ok()) return false;
-    FillCp932TableWith(table, [&](std::string_view bytes) { return IconvCharacter(converter.get(), bytes); });
-    return true;
-}
+bool HasCp932Converter() { return Cp932ToUtf16().ok(); }
 
 std::string EncodeCp932(std::string_view utf8) {
     const Converter converter("CP932", "UTF-8");

@@ -1,4 +1,4 @@
-// Code page 932 through the Windows converters: the decoder's table from MultiByteToWideChar and
+// Code page 932 through the Windows converters: the decoder's characters from MultiByteToWideChar and
 // the encoder from WideCharToMultiByte, neither with best-fit or default characters.
 #include <windows.h>
 
@@ -14,21 +14,16 @@ namespace {
 
 constexpr UINT kCodePage932 = 932;
 
-// The one UTF-16 unit Windows makes of bytes that it reads whole as one character, else 0.
-char16_t WindowsCharacter(std::string_view bytes) {
+}  // namespace
+
+char16_t ConvertCp932Character(std::string_view bytes) {
     wchar_t units[2];
     const int count = ::MultiByteToWideChar(kCodePage932, MB_ERR_INVALID_CHARS, bytes.data(), static_cast<int>(bytes.size()),
                                             units, 2);
     return count == 1 ? static_cast<char16_t>(units[0]) : char16_t{0};
 }
 
-}  // namespace
-
-bool FillCp932Table(Cp932Table& table) {
-    if (!::IsValidCodePage(kCodePage932)) return false;
-    FillCp932TableWith(table, WindowsCharacter);
-    return true;
-}
+bool HasCp932Converter() { return ::IsValidCodePage(kCodePage932); }
 
 std::string EncodeCp932(std::string_view utf8) {
     const std::u16string utf16 = Utf8ToUtf16(utf8);

@@ -1,6 +1,8 @@
 #include "lookup/decimal_number.h"
 
+#include <algorithm>
 #include <clocale>
+#include <cstdint>
 #include <cstdlib>
 #include <string>
 
@@ -47,8 +49,14 @@ double NumberValue(std::basic_string_view<Char> text) {
     // The text is ASCII once IsDecimalNumber holds. strtod reads the decimal point of the
     // locale the program runs in (a window toolkit may have set one with ","), so the text's "."
     // is handed over as that locale's: "." stays the decimal point whatever the locale.
-    const std::string_view point = std::localeconv()->decimal_point;
     const std::basic_string_view<Char> s = TrimSpaces(text);
+    // A few digits alone (an index line's number, nearly always) are read at once.
+    if (!s.empty() && s.size() <= 9 && std::all_of(s.begin(), s.end(), IsAsciiDigit<Char>)) {
+        std::int32_t value = 0;
+        for (const Char c : s) value = value * 10 + static_cast<std::int32_t>(c - Char('0'));
+        return value;
+    }
+    const std::string_view point = std::localeconv()->decimal_point;
     std::string ascii;
     ascii.reserve(s.size() + point.size());
     for (const Char c : s) {

@@ -1,8 +1,5 @@
 #include "lookup/exception_list.h"
 
-#include <algorithm>
-#include <iterator>
-
 #include "lookup/cp932.h"
 #include "lookup/data_item_reader.h"
 #include "lookup/lookup_tables.h"
@@ -23,57 +20,80 @@ std::basic_string_view<Char> CleanLine(std::basic_string_view<Char> item) {
 
 }  // namespace
 
-std::size_t ExceptionList::EntryCount(std::size_t bucket) const {
-    return bucket < buckets_.size() ? EndEntry(bucket) - FirstEntry(bucket) : 0;
-}
-
-std::u16string ExceptionList::Prefix(std::size_t bucket) const {
-    return bucket < buckets_.size() ? Number(bucket, 0).substr(0, kExceptionBucketPrefixLength) : std::u16string();
-}
-
-std::u16string ExceptionList::Number(std::size_t bucket, std::size_t entry) const {
-    if (entry >= EntryCount(bucket)) return {};
-    return std::u16string(text_.Get(entries_[FirstEntry(bucket) + entry].number));
-}
-
-std::u16string ExceptionList::Code(std::size_t bucket, std::size_t entry) const {
-    if (entry >= EntryCount(bucket)) return {};
-    return std::u16string(text_.Get(entries_[FirstEntry(bucket) + entry].code));
-}
-
-std::u16string ExceptionList::Find(std::u16string_view key) const {
-    if (key.size() < kExceptionBucketPrefixLength) return {};  // no bucket prefix can equal it
-    const std::u16string_view prefix = key.substr(0, kExceptionBucketPrefixLength);
-    for (std::size_t bucket = 0; bucket < buckets_.size(); ++bucket) {
-        const std::size_t first = FirstEntry(bucket);
-        // The number that opened the bucket has at least two characters: its prefix.
-        if (text_.Get(entries_[first].number).substr(0, kExceptionBucketPrefixLength) != prefix) continue;
-        for (std::size_t e = first; e < EndEntry(bucket); ++e) {
-            if (text_.Get(entries_[e].number) == key) return std::u16string(text_.Get(entries_[e].code));
-        }
-    }
-    return {};
+std::u16string_view ExceptionList::CodeOf(std::u16string_view key) const {
+    const std::size_t block = BlockNamedBy(key);
+    if (block == kNoBlock || codes_ == nullptr || codes_[block] <= kNoCode) return {};
+    return text_.Get(codes_[block] - 1);
 }
 
 void ExceptionList::Release() {
-    std::deque<ExceptionBucket>().swap(buckets_);
-    std::deque<ExceptionEntry>().swap(entries_);
+    codes_.reset();
+    held_ = 0;
+    reportedBuckets_ = 0;
     text_.Clear();
 }
 
 std::u16string_view CleanExceptionLine(std::u16string_view item) { return CleanLine(item); }
 
+namespace {
+
+// The buckets of numbers that share their first two characters, as the observer hears of them: a
+// number opens a bucket when its first two characters differ from the current bucket's (a number of
+// one character opens none, and the first one, with nowhere to go, is dropped with its code).
+class ReportedBuckets {
+public:
+    ReportedBuckets(const SectionReport& report, ExceptionList& list) : report_(report), list_(list) {}
+
+    void Number(const DataItem& item, std::u16string_view value) {
+        if (value.size() >= kExceptionBucketPrefixLength &&
+            (bucket_ < 0 || value.compare(0, kExceptionBucketPrefixLength, prefix_) != 0)) {
+            bucket_ = list_.ReportBucket();
+            prefix_.assign(value, 0, kExceptionBucketPrefixLength);
+            entry_ = -1;
+        }
+        awaitingCode_ = true;
+        dropped_ = bucket_ < 0;
+        if (dropped_) {
+            report_(item, LoadEventKind::Ignored, LoadEventReason::ShortFirstValue);
+            return;
+        }
+        ++entry_;
+        lastNumber_ = KeptItem(item);
+        report_(item, LoadEventKind::NumberStored, LoadEventReason::None, {bucket_, entry_}, value);
+    }
+    void Code(const DataItem& item, std::u16string_view value) {
+        awaitingCode_ = false;
+        if (dropped_) {
+            report_(item, LoadEventKind::Ignored, LoadEventReason::CodeOfDroppedNumber);
+        } else {
+            report_(item, LoadEventKind::CodeStored, LoadEventReason::None, {bucket_, entry_}, value);
+        }
+    }
+    void End() const {
+        if (awaitingCode_ && !dropped_) report_(lastNumber_.item(), LoadEventKind::CodeMissing, LoadEventReason::None, {bucket_, entry_});
+    }
+
+private:
+    const SectionReport& report_;
+    ExceptionList& list_;
+    int bucket_ = -1;  // the current bucket's index in the list, -1 for none yet in this reading
+    std::u16string prefix_;
+    int entry_ = -1;   // position of the last number in its bucket
+    bool awaitingCode_ = false;
+    bool dropped_ = false;
+    KeptItem lastNumber_;
+};
+
+}  // namespace
+
 SectionEnd ReadExceptionListSection(ExceptionList& list, DataItemReader& reader) {
     const SectionReport report(reader, list.range(), SectionKind::ExceptionList);
+    ReportedBuckets buckets(report, list);
     int counted = 0;
-    // The bucket this reading appends to (always the list's last): none until a number opens one.
-    bool haveBucket = false;
-    std::u16string prefix;
-    int entry = -1;  // position of the last number in its bucket
-    // A number that came before any bucket existed has nowhere to go; its code goes with it.
-    bool droppedNumber = false;
-    KeptItem lastNumber;  // for the report of a number left without its code
+    // The block of the last number while its entry is held and waits for its code.
+    std::size_t awaiting = kNoBlock;
     SectionEnd end = SectionEnd::EndOfFile;
+    std::u16string decoded;
     while (!reader.AtEnd()) {
         const DataItem item = reader.NextItem();
         if (item.text == kSectionEnd) {
@@ -92,45 +112,25 @@ SectionEnd ReadExceptionListSection(ExceptionList& list, DataItemReader& reader)
         }
         const bool isNumber = counted % 2 == 0;
         ++counted;
-        const TextArena::Handle stored = list.AddValue(cleaned);
-        // The value as stored; a short ASCII one (nearly every number and code) widened here,
-        // which spares a look into the store.
-        char16_t widened[8];
-        const bool shortAscii = cleaned.size() <= std::size(widened) &&
-                                std::all_of(cleaned.begin(), cleaned.end(), [](char c) { return c >= 0; });
-        if (shortAscii) std::copy(cleaned.begin(), cleaned.end(), widened);
-        const std::u16string_view value = shortAscii ? std::u16string_view(widened, cleaned.size()) : list.Value(stored);
-        if (value.size() >= kExceptionBucketPrefixLength && isNumber &&
-            (!haveBucket || value.compare(0, kExceptionBucketPrefixLength, prefix) != 0)) {
-            list.OpenBucket();
-            haveBucket = true;
-            prefix.assign(value, 0, kExceptionBucketPrefixLength);
-            entry = -1;
-        }
-        const int bucket = static_cast<int>(list.size()) - 1;
+        // Only the first entry of a four-digit number can be found; only its code is decoded.
         if (isNumber) {
-            droppedNumber = !haveBucket;
-            if (droppedNumber) {
-                if (report.on()) report(item, LoadEventKind::Ignored, LoadEventReason::ShortFirstValue);
-                continue;
+            awaiting = BlockNamedBy(cleaned);
+            if (awaiting != kNoBlock && list.Holds(awaiting)) awaiting = kNoBlock;
+            if (awaiting != kNoBlock) list.Hold(awaiting);
+        } else if (awaiting != kNoBlock) {
+            list.SetCode(awaiting, cleaned);
+            awaiting = kNoBlock;
+        }
+        if (report.on()) {
+            DecodeCp932(cleaned, decoded);
+            if (isNumber) {
+                buckets.Number(item, decoded);
+            } else {
+                buckets.Code(item, decoded);
             }
-            list.AddNumber(stored);
-            ++entry;
-            if (report.on()) {
-                lastNumber = KeptItem(item);
-                report(item, LoadEventKind::NumberStored, LoadEventReason::None, {bucket, entry}, value);
-            }
-        } else if (droppedNumber) {
-            if (report.on()) report(item, LoadEventKind::Ignored, LoadEventReason::CodeOfDroppedNumber);
-        } else {
-            list.SetLastCode(stored);
-            if (report.on()) report(item, LoadEventKind::CodeStored, LoadEventReason::None, {bucket, entry}, value);
         }
     }
-    if (counted % 2 == 1 && !droppedNumber) {
-        if (report.on()) report(lastNumber.item(), LoadEventKind::CodeMissing, LoadEventReason::None,
-               {static_cast<int>(list.size()) - 1, entry});
-    }
+    if (report.on()) buckets.End();
     return end;
 }
 

@@ -80,6 +80,18 @@ constexpr std::size_t BlockOfDigits(std::basic_string_view<Char> fourDigits) {
 constexpr std::size_t BlockOf(std::string_view fourDigits) { return BlockOfDigits(fourDigits); }
 constexpr std::size_t BlockOf(std::u16string_view fourDigits) { return BlockOfDigits(fourDigits); }
 
+// The block a text names when it is exactly four ASCII digits (the only keys a search asks an
+// exception list for); kNoBlock for any other text.
+inline constexpr std::size_t kNoBlock = kBlocksPerRange;
+template <typename Char>
+constexpr std::size_t BlockNamedBy(std::basic_string_view<Char> text) {
+    if (text.size() != kTypedDigits) return kNoBlock;
+    for (const Char c : text) {
+        if (c < Char('0') || c > Char('9')) return kNoBlock;
+    }
+    return BlockOfDigits(text);
+}
+
 // A code names one operator by two digits (group, position), or two operators by four. Its
 // digits reach ten groups of ten names each.
 inline constexpr std::size_t kOneOperatorCodeLength = 2;

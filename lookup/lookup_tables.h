@@ -108,8 +108,9 @@ std::u16string OperatorNamePhs(const LookupTables& tables, std::int16_t group, s
 
 // ---- Exception lists ----
 
-// Reads one exception-list section body: (number, code) pairs grouped in buckets by the number's
-// first two characters.
+// Reads one exception-list section body of (number, code) pairs; the list keeps the code of the
+// first entry of each four-digit number (the observer hears of every pair, in buckets of numbers
+// that share their first two characters).
 void ReadExceptionList(ExceptionList& list, DataItemReader& reader);
 
 // "" for a comment, else the text before the first ";", with spaces trimmed.

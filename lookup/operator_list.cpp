@@ -20,11 +20,6 @@ std::size_t OperatorList::NameCount(std::size_t group) const {
     return group < groups_.size() ? groups_[group].names.size() : 0;
 }
 
-std::u16string OperatorList::Name(std::size_t group, std::size_t position) const {
-    if (position >= NameCount(group)) return {};
-    return std::u16string(text_.Get(groups_[group].names[position]));
-}
-
 std::u16string_view OperatorList::StoreName(std::size_t group, std::size_t position, std::string_view cp932) {
     auto& names = groups_[group].names;
     names.resize(position + 1);

@@ -24,7 +24,11 @@ public:
     // Positions in group (0 past the last group).
     std::size_t NameCount(std::size_t group) const;
     // The name at (group, position); "" where there is none or the position was passed over.
-    std::u16string Name(std::size_t group, std::size_t position) const;
+    std::u16string Name(std::size_t group, std::size_t position) const { return std::u16string(NameView(group, position)); }
+    // The same, valid as long as the list.
+    std::u16string_view NameView(std::size_t group, std::size_t position) const {
+        return position < NameCount(group) ? text_.Get(groups_[group].names[position]) : std::u16string_view();
+    }
 
     // Building, for the reader. Keeps exactly groups 0 .. count - 1, with what they hold (new
     // ones have no names).

@@ -40,14 +40,13 @@ private:
 };
 
 // CleanCellValue and CleanExceptionLine of an item, from the cuts the item reader found.
-inline std::string_view CellValueOf(const DataItem& item) {
-    if (item.text.starts_with(kCommentStart)) return {};
-    return TrimSpaces(item.text.substr(0, std::min(item.firstSemicolon, item.firstComma)));
+// The item reader trimmed spaces (and tabs) around the item already: only a cut can leave more.
+inline std::string_view ValueBefore(std::string_view text, std::size_t cut) {
+    if (text.starts_with(kCommentStart)) return {};
+    return cut < text.size() ? TrimSpaces(text.substr(0, cut)) : text;
 }
-inline std::string_view ExceptionValueOf(const DataItem& item) {
-    if (item.text.starts_with(kCommentStart)) return {};
-    return TrimSpaces(item.text.substr(0, item.firstSemicolon));
-}
+inline std::string_view CellValueOf(const DataItem& item) { return ValueBefore(item.text, std::min(item.firstSemicolon, item.firstComma)); }
+inline std::string_view ExceptionValueOf(const DataItem& item) { return ValueBefore(item.text, item.firstSemicolon); }
 
 // The readers themselves, with how they stopped (the public ones in lookup_tables.h drop it).
 SectionEnd ReadPrefixTableSection(PrefixTable& table, DataItemReader& reader);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "cli/command_line.h"
+#include "cli/json_text.h"
 #include "cli/line_reader.h"
 #include "tests/support/temp_dir.h"
 #include "check/display_text.h"
@@ -38,6 +39,35 @@ TEST(Utf8, EachBadByteBecomesOneReplacement) {
 
 TEST(Utf8, LoneSurrogatesEncodeAsReplacement) {
     EXPECT_EQ(Utf16ToUtf8(std::u16string{u'a', char16_t(0xD800), u'b', char16_t(0xDC00)}), "a\xEF\xBF\xBD" "b\xEF\xBF\xBD");
+}
+
+// Inputs are checked eight bytes at a time for what JSON must escape: each kind of byte, at every
+// place of strings around a word's length, comes out as one character at a time would write it.
+TEST(JsonText, EscapesEveryByteKindAtEveryPlace) {
+    const auto expected = [](std::string_view bytes) {
+        std::string out = "\"";
+        for (const char16_t c : Utf8ToUtf16(bytes)) {
+            if (c == u'"' || c == u'\\') {
+                (out += '\\') += static_cast<char>(c);
+            } else if (c < 0x20) {
+                out += c == u'\t' ? std::string("\\t") : "\\u00" + std::string{"0123456789abcdef"[c >> 4], "0123456789abcdef"[c & 0xF]};
+            } else {
+                out += Utf16ToUtf8(std::u16string(1, c));
+            }
+        }
+        return out + "\"";
+    };
+    for (const std::string_view odd : {"\"", "\\", "\x1f", "\t", "\x7f", "\xc3\xa9", "\xff"}) {
+        for (std::size_t size = 1; size <= 17; ++size) {
+            for (std::size_t at = 0; at < size; ++at) {
+                std::string bytes(size, 'a');
+                bytes.replace(at, 1, odd);
+                std::string out;
+                AppendJsonStringOfBytes(out, bytes);
+                EXPECT_EQ(out, expected(bytes)) << "size " << size << " at " << at;
+            }
+        }
+    }
 }
 
 TEST(Utf8, DisplayTextKeepsTabsAndReplacesControls) {
@@ -129,6 +159,8 @@ TEST(LineReaderTest, LineEnds) {
         {"lone CR", "a\rb", {"a", "b"}},
         {"CR CR is an empty line", "a\r\rb", {"a", "", "b"}},
         {"LF CR", "a\n\rb", {"a", "", "b"}},
+        {"lone CRs before an LF", "a\rb\rc\nd\n", {"a", "b", "c", "d"}},
+        {"CR LF after lone CRs", "a\rb\r\nc", {"a", "b", "c"}},
         {"no line end at the end", "a", {"a"}},
         {"nothing", "", {}},
     };

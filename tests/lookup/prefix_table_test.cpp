@@ -92,6 +92,11 @@ INSTANTIATE_TEST_SUITE_P(
         SectionCase{"BraceInsideBlockEndsSection", "keitai_tolva_num{\r\nindex=0\r\na,}\r\nb;\r\n", "090 0.0.0=a 080 070"},
         SectionCase{"SecondSectionOverwritesOnlyGivenCells",
                     "phs_tolva_num{\r\nindex=0\r\na,b;\r\n}\r\nphs_tolva_num{\r\nindex=0\r\n,c;\r\n}", "090 080 070 0.0.0=c 0.0.1=b"},
+        // Codes of up to four ASCII characters live in their cells, others in the table's store:
+        // a cell goes from one kind to the other when a section is read again.
+        SectionCase{"CodesMoveBetweenCellAndStore",
+                    "keitai_tolva_num{\r\nindex=0\r\n12345,ab,９,x;\r\n}\r\nkeitai_tolva_num{\r\nindex=0\r\n12,abcde,９,xyzw;\r\n}",
+                    "090 0.0.0=12 0.0.1=abcde 0.0.2=９ 0.0.3=xyzw 080 070"},
         SectionCase{"ItemsBeforeFirstIndexLineAreIgnored", "keitai_tolva_num{\r\na;\r\nindex=0\r\nb;\r\n}", "090 0.0.0=b 080 070"},
         SectionCase{"UnrecognisedIndexLineIsAnOrdinaryCell",
                     "keitai_tolva_num{\r\nindex=1\r\nindex=2;\r\nindex=x,z;\r\n}", "090 1.0.0=index=2 1.1.0=index=x 1.1.1=z 080 070"}),
@@ -135,6 +140,8 @@ INSTANTIATE_TEST_SUITE_P(
         IndexCase{"SignedWithSpaces", u"index= +1 ", true, 1},
         IndexCase{"Negative", u"index=-2", true, -2},
         IndexCase{"HugeSaturates", u"index=1e300", true, 32767},
+        IndexCase{"ManyDigitsSaturate", u"index=123456789", true, 32767},
+        IndexCase{"LeadingZeros", u"index=007", true, 7},
         IndexCase{"HugeNegativeSaturates", u"index=-99999", true, -32768},
         IndexCase{"EmptyRest", u"index=", false, 0},
         IndexCase{"SignAlone", u"index=+", false, 0},

@@ -1,5 +1,6 @@
 #include "tests/support/reference_reader.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -187,11 +188,19 @@ std::string Dump(const Tables& t) {
             out += "\n group ";
             for (const std::u16string& name : group) Append(out, name);
         }
+        // An exception list is searched only for four digits: what it answers for each.
         out += "\nexceptions " + std::to_string(t.exceptionsLoaded[i]);
-        for (const auto& [prefix, entries] : t.exceptions[i]) {
-            out += "\n bucket ";
-            Append(out, prefix);
-            for (const auto& [number, code] : entries) Append(out, number), Append(out, code);
+        for (std::size_t block = 0; block < kBlocksPerRange; ++block) {
+            const std::u16string key = FourDigits<std::u16string>(block);
+            std::u16string code;
+            for (const auto& [prefix, entries] : t.exceptions[i]) {
+                if (prefix != key.substr(0, 2)) continue;
+                const auto entry = std::find_if(entries.begin(), entries.end(), [&](const auto& e) { return e.first == key; });
+                if (entry == entries.end()) continue;
+                code = entry->second;
+                break;
+            }
+            if (!code.empty()) out += "\n " + FourDigits(block) + " ", Append(out, code);
         }
     }
     return out;
@@ -210,12 +219,12 @@ std::string Dump(const LookupTables& tables) {
             auto& group = t.operators[i].emplace_back();
             for (std::size_t p = 0; p < operators.NameCount(g); ++p) group.push_back(operators.Name(g, p));
         }
-        const ExceptionList& exceptions = tables.Exceptions(r);
-        for (std::size_t b = 0; b < exceptions.size(); ++b) {
-            auto& bucket = t.exceptions[i].emplace_back();
-            bucket.first = exceptions.Prefix(b);
-            for (std::size_t e = 0; e < exceptions.EntryCount(b); ++e)
-                bucket.second.emplace_back(exceptions.Number(b, e), exceptions.Code(b, e));
+        // Entries that no search reaches are not kept: one (number, code) per key found.
+        auto& exceptions = t.exceptions[i];
+        for (std::size_t block = 0; block < kBlocksPerRange; ++block) {
+            const std::u16string key = FourDigits<std::u16string>(block);
+            const std::u16string code = tables.Exceptions(r).Find(key);
+            if (!code.empty()) exceptions.push_back({key.substr(0, 2), {{key, code}}});
         }
         t.operatorsLoaded[i] = tables.OperatorsLoaded(r);
         t.exceptionsLoaded[i] = tables.ExceptionsLoaded(r);
