@@ -329,8 +329,7 @@ async function start() {
   boxes.forEach(wireBox);
   main.researchbtn.addEventListener('click', search);
   options[0].checked = true;
-  boxes[0].focus();
-  answerSharedNumber();
+  if (!answerSharedNumber()) boxes[0].focus();
   // What the first answer does not need comes after it.
   wireOwnFile();
   if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js');
@@ -353,14 +352,19 @@ function helpWindow(designs) {
 }
 
 // ?n=09012345678 answers at once: a whole number goes to its range, anything else is searched as
-// typed into the box of the selected range.
+// typed into the box of the selected range. False when the address asks nothing.
 function answerSharedNumber() {
   const shared = new URLSearchParams(location.search).get('n');
-  if (shared === null) return;
+  if (shared === null) return false;
   const number = core.wholeNumber(shared);
-  if (number) placeWholeNumber(number);
-  else boxes[0].value = shared;
+  if (number) {
+    placeWholeNumber(number);
+  } else {
+    boxes[0].value = shared;
+    boxes[0].focus();
+  }
   search();
+  return true;
 }
 
 start();
