@@ -6,6 +6,7 @@
 
 #include "lookup/data_file_handle.h"
 #include "lookup/data_file_web.h"
+#include "lookup/format.h"
 #include "lookup/lookup_tables.h"
 
 namespace milden {
@@ -30,6 +31,10 @@ void ProvidePageFile(std::string path, std::string bytes) {
     file.bytes = std::move(bytes);
     file.provided = true;
 }
+
+// The page's one file goes by its bare name: the page has no current directory (and asking for
+// one would bring in the C++ file system library, 7 KB of the page's weight).
+std::string DataFilePathInCurrentDirectory() { return std::string(kDataFileName); }
 
 bool CheckFileExist(const std::string& FName) {
     const PageFile& file = ThePageFile();
