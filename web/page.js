@@ -1,19 +1,18 @@
-// The page tolvaform: builds the window's controls from the designs the core exports and hands
-// every key, search and data file to the core (milden.wasm, through page_bindings.cpp), then
-// shows what it answers. This file is the view only; the core decides. Nothing from a data file
-// is ever inserted as markup: text goes in through textContent.
+// The page tolvaform: builds the window's controls from the designs the core exports, hands the
+// page's events to the window's behaviour in the core (milden.wasm, through page_bindings.cpp) and
+// does what it asks through the view object below. This file is the view only; the core decides.
+// Nothing from a data file is ever inserted as markup: text goes in through textContent.
 import createMilden from './milden.mjs';
 
 const $ = (id) => document.getElementById(id);
 const FONT_TWIPS = 150;  // the windows' font: 10 pixels at 96 dpi, as the Qt window draws it
 
 let core;            // the module, replaced by a new one after a failure
-let bundledData;     // the bundled sorvane.dat (null when it could not be fetched)
-let keyCodes;        // the codes the key filter knows Return and the keyboard's paste by
-let twipsPerPixel;   // at 96 dpi
-let bannerSize;      // Picture1's banner, in pixels
-const options = [];  // tolvaselect(0..2)
-const boxes = [];    // phone_text090(0..2)
+let bundledData;     // the bundled sorvane.dat (empty when it could not be fetched)
+let designs;         // the windows' designs, from the core
+const controls = { tolvaform: [], helpfrm: [] };  // each window's focusable nodes, by control number
+let typing = null;   // {control, text}: a box's text as the key filter sees it while typed text goes in
+let helpFocus = -1;  // the help window's control to be given the focus as it shows
 
 function element(tag, properties = {}, children = []) {
   const node = Object.assign(document.createElement(tag), properties);
@@ -23,11 +22,33 @@ function element(tag, properties = {}, children = []) {
 
 function setStatus(id, text) { $(id).textContent = text; }
 
+// ---- What the core's windows ask of the page (web/page_front_end.h) ----
+
+const main = controls.tolvaform;
+const view = {
+  text: (control) => (typing?.control === control ? typing.text : main[control].value),
+  isSelected: (control) => main[control].checked,
+  select: (control) => { main[control].checked = true; },
+  show: () => { $('tolvaform-client').hidden = false; },
+  setFocus: (control) => main[control].focus(),
+  showHelp: () => {
+    showModal(helpWindow());
+    controls.helpfrm[helpFocus]?.focus();
+  },
+  closeHelp: () => $('helpfrm').close(),
+  setHelpFocus: (control) => {
+    helpFocus = control;
+    if ($('helpfrm').open) controls.helpfrm[control].focus();
+  },
+  showBox,
+  openLink: (address) => window.open(address, '_blank', 'noopener'),
+};
+
 // ---- The core, and starting it again when it fails (memory exhausted) ----
 
-async function startCore() {
+async function restartCore() {
   core = await createMilden();
-  if (bundledData) core.openDataFile(bundledData, false);
+  core.start(view, bundledData);
 }
 
 // Runs call on the core. A failure inside it (memory exhausted aborts the module) leaves the
@@ -37,10 +58,11 @@ function guarded(call) {
     return call();
   } catch (error) {
     console.error(error);
+    typing = null;
     setStatus('file-status', 'メモリが足りないなどの理由で処理を続けられませんでした。同梱のデータで調べ直せるようにします。');
     $('bundled-file').hidden = true;
     $('diagnostics').replaceChildren();
-    startCore();
+    restartCore();
     return null;
   }
 }
@@ -74,49 +96,60 @@ function named(node, control) {
   return node;
 }
 
-function controlNode(control) {
+// A control's node, and the node that takes its focus and input (the same but for option buttons).
+function controlNodes(control) {
+  const link = (children) => element('a', { href: control.link, target: '_blank', rel: 'noopener' }, children);
   switch (control.kind) {
     case 'option': {
-      const input = named(element('input', { type: 'radio', name: 'tolvaselect', value: options.length }), control);
-      options.push(input);
-      return element('label', {}, [input, control.caption]);
+      const input = named(element('input', { type: 'radio', name: 'tolvaselect' }), control);
+      return [element('label', {}, [input, control.caption]), input];
     }
-    case 'text': {
-      const input = named(element('input', { type: 'text', inputMode: 'numeric', autocomplete: 'off', enterKeyHint: 'search' }), control);
-      boxes.push(input);
-      return input;
-    }
+    case 'text':
+      return [named(element('input', { type: 'text', inputMode: 'numeric', autocomplete: 'off', enterKeyHint: 'search' }), control)];
     case 'button':
-      return named(element('button', { type: 'button', textContent: control.caption }), control);
+      return [named(element('button', { type: 'button', textContent: control.caption }), control)];
     case 'picture': {
-      const picture = element('img', { src: 'banner@2x.png', alt: control.accessibleName, width: bannerSize.width,
-                                        height: bannerSize.height });
-      picture.style.width = `${((bannerSize.width * twipsPerPixel) / control.width) * 100}%`;
-      return element('a', { href: control.link, target: '_blank', rel: 'noopener' }, [picture]);
+      const picture = element('img', { src: 'banner@2x.png', alt: control.accessibleName, width: designs.bannerWidth,
+                                        height: designs.bannerHeight });
+      picture.style.width = `${((designs.bannerWidth * designs.twipsPerPixel) / control.width) * 100}%`;
+      return [link([picture])];
     }
     default:
-      if (!control.link) return element('span', { textContent: control.caption });
-      return named(element('a', { href: control.link, target: '_blank', rel: 'noopener', textContent: control.caption }), control);
+      return [control.link ? named(link([control.caption]), control) : element('span', { textContent: control.caption })];
   }
 }
 
-function buildWindow(window, prefix) {
-  $(`${prefix}-caption`).textContent = window.caption;
-  const client = $(`${prefix}-client`);
-  client.style.setProperty('--client-width', window.clientWidth / twipsPerPixel);
-  client.style.setProperty('--client-height', window.clientHeight / twipsPerPixel);
+// Builds window's controls into its client, hidden until the window is shown; a click on a
+// button, a label or a link goes to click with the control's number. Links open from the core,
+// but for a click that asks the browser for more (a new window, a background tab).
+function buildWindow(window, click) {
+  $(`${window.name}-caption`).textContent = window.caption;
+  const client = $(`${window.name}-client`);
+  client.style.setProperty('--client-width', window.clientWidth / designs.twipsPerPixel);
+  client.style.setProperty('--client-height', window.clientHeight / designs.twipsPerPixel);
   client.style.setProperty('--font-share', FONT_TWIPS / window.clientWidth);
-  const nodes = {};
-  for (const control of window.controls) nodes[control.name] = place(controlNode(control), control, window);
-  client.replaceChildren(...Object.values(nodes));
-  return nodes;
+  const nodes = window.controls.map((control) => {
+    const [node, target = node] = controlNodes(control);
+    controls[window.name][control.index] = target;
+    if (control.kind !== 'text' && control.kind !== 'option') {
+      node.addEventListener('click', (event) => {
+        if (control.link && (event.button || event.ctrlKey || event.metaKey || event.shiftKey)) return;
+        event.preventDefault();
+        guarded(() => click(control.index));
+      });
+    }
+    return place(node, control, window);
+  });
+  client.replaceChildren(...nodes);
 }
 
-// ---- Message boxes and modal windows: the focus goes back where it was ----
+const controlNamed = (window, name) => window.controls.find((control) => control.name === name).index;
+
+// ---- Message boxes and modal windows: the main window is told, and gives the focus back ----
 
 function showModal(dialog) {
-  const returnTo = document.activeElement;
-  dialog.addEventListener('close', () => returnTo?.focus(), { once: true });
+  guarded(() => core.deactivate(main.indexOf(document.activeElement)));
+  dialog.addEventListener('close', () => guarded(() => core.activate()), { once: true });
   dialog.showModal();
 }
 
@@ -130,44 +163,53 @@ function showBox({ title, icon, lines }) {
   firstAnswerShown = true;
 }
 
-// ---- The main window's behaviour, decided by the core ----
-
-function search() {
-  const selected = options.findIndex((option) => option.checked);
-  const box = guarded(() => core.search(selected, boxes.map((b) => b.value)));
-  if (box) showBox(box);
+// The help window, built when it is first shown.
+function helpWindow() {
+  const dialog = $('helpfrm');
+  if (dialog.dataset.built) return dialog;
+  dialog.dataset.built = 'yes';
+  buildWindow(designs.helpfrm, (control) => core.helpClick(control));
+  $('helpfrm-client').hidden = false;
+  // The address is drawn as a link, in a font of its own (a point is 20 twips).
+  const { color, fontFamily, fontPoints } = designs.link;
+  for (const link of $('helpfrm-client').querySelectorAll('a')) {
+    Object.assign(link.style, { color, fontFamily: `"${fontFamily}", sans-serif`,
+                                fontSize: `${((fontPoints * 20) / designs.helpfrm.clientWidth) * 100}cqw` });
+  }
+  return dialog;
 }
+
+// ---- The digit boxes: every key goes to the window's key filter ----
 
 // A whole number ("090-1234-5678") goes to its range: that option is selected and its box holds
 // the four digits after the range, with the focus.
-function placeWholeNumber({ range, digits }, from) {
-  if (from && from !== boxes[range]) from.value = '';
-  options[range].checked = true;
-  boxes[range].value = digits;
-  boxes[range].focus();
+function placeWholeNumber({ option, box, digits }, from) {
+  if (from && from !== main[box]) from.value = '';
+  view.select(option);
+  main[box].value = digits;
+  main[box].focus();
 }
 
-function wireBox(box) {
+function wireBox(box, control) {
   box.addEventListener('keydown', (event) => {
     if (event.isComposing) return;
     const paste = (event.ctrlKey || event.metaKey) && event.key.toLowerCase() === 'v';
-    const code = event.key === 'Enter' ? keyCodes.return : paste ? keyCodes.paste : 0;
+    const code = event.key === 'Enter' ? designs.keys.return : paste ? designs.keys.paste : 0;
     if (!code) return;
-    const action = guarded(() => core.filterKey(code, box.value));
-    // Return also goes nowhere else: the box would pass it on to the answer's OK button.
-    if (action === 'search' || action === 'discard') event.preventDefault();
-    if (action === 'search') search();
+    // Return goes nowhere else: the box would pass it on to the answer's OK button.
+    if (code === designs.keys.return) event.preventDefault();
+    if (!guarded(() => core.keyPress(control, code))) event.preventDefault();
   });
-  // Typed characters, one key (or one input method's text) at a time; pastes are not limited.
+  // Typed text, one character (UTF-16 unit) at a time as a window takes it; pastes are not limited.
   box.addEventListener('beforeinput', (event) => {
     if (event.inputType !== 'insertText' || !event.data) return;
-    let text = box.value;
-    let kept = '';
-    for (const character of event.data) {
-      if (guarded(() => core.filterKey(character.charCodeAt(0), text)) !== 'pass') break;
-      text += character;
-      kept += character;
+    typing = { control, text: box.value };
+    for (let i = 0; i < event.data.length; ++i) {
+      if (!guarded(() => core.keyPress(control, event.data.charCodeAt(i)))) break;
+      typing.text += event.data[i];
     }
+    const kept = typing.text.slice(box.value.length);
+    typing = null;
     if (kept === event.data) return;
     event.preventDefault();
     if (!kept) return;
@@ -182,7 +224,7 @@ function wireBox(box) {
 
 // ---- The help menu: a menu button whose items are the window's menu items ----
 
-function buildMenu(menu, actions) {
+function buildMenu(menu) {
   const items = element('div', { id: 'help-items', role: 'menu', hidden: true });
   const button = element('button', { type: 'button', id: 'help-menu' }, captionNodes(menu.caption));
   button.setAttribute('aria-haspopup', 'menu');
@@ -201,20 +243,20 @@ function buildMenu(menu, actions) {
     button.setAttribute('aria-expanded', 'true');
     entries[0].focus();
   };
-  for (const item of menu.items) {
+  menu.items.forEach((item, index) => {
     if (item.separator) {
       items.append(element('div', { role: 'separator' }));
-      continue;
+      return;
     }
     const entry = element('button', { type: 'button', role: 'menuitem', tabIndex: -1 }, captionNodes(item.caption));
     entry.dataset.key = accessKeyOf(item.caption);
     entry.addEventListener('click', () => {
       close(true);
-      actions[item.name]();
+      guarded(() => core.menuClick(index));
     });
     entries.push(entry);
     items.append(entry);
-  }
+  });
   button.addEventListener('click', () => (items.hidden ? open() : close(false)));
   items.addEventListener('keydown', (event) => {
     const at = entries.indexOf(document.activeElement);
@@ -259,14 +301,14 @@ async function openOwnFile(file) {
   // The core reads no more than its read limit; one byte more tells it that the file goes on.
   const limit = core.readLimitBytes();
   const bytes = new Uint8Array(await file.slice(0, limit + 1).arrayBuffer());
-  const report = guarded(() => core.openDataFile(bytes, true));
+  const report = guarded(() => core.openDataFile(bytes));
   if (!report) return;
   const counts = report.errors + report.warnings === 0 ? 'エラーも警告もありません'
     : `エラー ${report.errors} 件、警告 ${report.warnings} 件`;
   const unlisted = report.unlisted ? `（ほかに ${report.unlisted} 件は省略）` : '';
   setStatus('file-status', `「${file.name}」で調べています。${counts}${unlisted}。`);
   $('diagnostics').replaceChildren(...report.diagnostics.map(diagnosticItem));
-  $('bundled-file').hidden = !bundledData;
+  $('bundled-file').hidden = !bundledData.length;
 }
 
 function wireOwnFile() {
@@ -282,7 +324,7 @@ function wireOwnFile() {
     if (file) openOwnFile(file);
   });
   $('bundled-file').addEventListener('click', () => {
-    guarded(() => core.openDataFile(bundledData, false));
+    guarded(() => core.start(view, bundledData));
     setStatus('file-status', '同梱のデータで調べています。');
     $('diagnostics').replaceChildren();
     $('bundled-file').hidden = true;
@@ -294,16 +336,18 @@ function wireOwnFile() {
 async function fetchBundledData() {
   try {
     const response = await fetch('sorvane.dat');
-    return response.ok ? new Uint8Array(await response.arrayBuffer()) : null;
+    if (response.ok) return new Uint8Array(await response.arrayBuffer());
   } catch {
-    return null;  // as in the window, a missing data file leaves every table empty
+    // as in the window, a missing data file leaves every table empty
   }
+  return new Uint8Array();
 }
 
 function refuse(text) {
   $('notice').textContent = text;
   $('notice').setAttribute('role', 'alert');
 }
+
 
 async function start() {
   try {
@@ -316,55 +360,29 @@ async function start() {
   if (!core.decoderReady()) {
     return refuse('このブラウザは Shift_JIS の文字を読めないため、データファイルを読めません。新しいブラウザでお開きください。');
   }
-  if (bundledData) core.openDataFile(bundledData, false);
-  const designs = core.designs();
-  keyCodes = designs.keys;
-  twipsPerPixel = designs.twipsPerPixel;
-  bannerSize = { width: designs.bannerWidth, height: designs.bannerHeight };
-  const main = buildWindow(designs.tolvaform, 'tolvaform');
-  buildMenu(designs.menu, {
-    helpview: () => showModal(helpWindow(designs)),
-    versions: () => showBox(core.versionBox()),
-  });
-  boxes.forEach(wireBox);
-  main.researchbtn.addEventListener('click', search);
-  options[0].checked = true;
-  if (!answerSharedNumber()) boxes[0].focus();
+  designs = core.designs();
+  buildWindow(designs.tolvaform, (control) => core.click(control));
+  $('tolvaform-client').hidden = true;  // until the window shows itself
+  buildMenu(designs.menu);
+  designs.tolvaform.controls.filter((control) => control.kind === 'text')
+    .forEach((control) => wireBox(main[control.index], control.index));
+  core.start(view, bundledData);
+  answerSharedNumber();
   // What the first answer does not need comes after it.
   wireOwnFile();
-  if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js');
-}
-
-// The help window, built when it is first shown.
-function helpWindow(designs) {
-  const dialog = $('helpfrm');
-  if (dialog.dataset.built) return dialog;
-  dialog.dataset.built = 'yes';
-  for (const node of Object.values(buildWindow(designs.helpfrm, 'helpfrm'))) {
-    if (node.dataset.kind === 'button') node.addEventListener('click', () => dialog.close());
-    // The address is drawn as a link, in a font of its own (a point is 20 twips).
-    if (node.href) {
-      Object.assign(node.style, { color: designs.link.color, fontFamily: `"${designs.link.fontFamily}", sans-serif`,
-                                  fontSize: `${((designs.link.fontPoints * 20) / designs.helpfrm.clientWidth) * 100}cqw` });
-    }
-  }
-  return dialog;
+  // Offline use needs a secure origin (HTTPS, or this machine); elsewhere the page works online only.
+  navigator.serviceWorker?.register('sw.js').catch(() => {});
 }
 
 // ?n=09012345678 answers at once: a whole number goes to its range, anything else is searched as
-// typed into the box of the selected range. False when the address asks nothing.
+// typed into the box that the window starts with (090-'s, its range selected).
 function answerSharedNumber() {
   const shared = new URLSearchParams(location.search).get('n');
-  if (shared === null) return false;
+  if (shared === null) return;
   const number = core.wholeNumber(shared);
-  if (number) {
-    placeWholeNumber(number);
-  } else {
-    boxes[0].value = shared;
-    boxes[0].focus();
-  }
-  search();
-  return true;
+  if (number) placeWholeNumber(number);
+  else main[controlNamed(designs.tolvaform, 'phone_text090(0)')].value = shared;
+  core.click(controlNamed(designs.tolvaform, 'researchbtn'));
 }
 
 start();

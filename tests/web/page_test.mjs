@@ -88,6 +88,13 @@ test('start: 090- selected, the boxes empty, the caret in the first box, Tab in 
   const banner = page.getByRole('link', { name: 'バナー：「ノルベ」のホームページを開く' });
   assert.equal(await banner.getAttribute('target'), '_blank');
   assert.equal(await banner.getAttribute('rel'), 'noopener');
+  // The link procedure opens the banner's address in a tab of its own, with no way back.
+  const address = await banner.getAttribute('href');
+  await page.context().route(address, (route) => route.fulfill({ contentType: 'text/html', body: 'home' }));
+  const [tab] = await Promise.all([page.waitForEvent('popup'), banner.click()]);
+  await tab.waitForLoadState();
+  assert.deepEqual([tab.url(), await tab.evaluate(() => window.opener)], [address, null]);
+  assert.equal(page.context().pages().length, 2, 'one tab opened');
   await page.context().close();
 });
 
