@@ -39,30 +39,26 @@ private slots:
         started_.clear();
     }
 
-    void finds_helper_beside_the_program_or_in_libexec() {
+    // Beside the program first, then in ../libexec/milden; a file that cannot be run is no helper.
+    void finds_an_executable_helper_beside_the_program_or_in_libexec() {
         QTemporaryDir root;
         QVERIFY(root.isValid());
         const QDir dir(root.path());
         QVERIFY(dir.mkpath(QStringLiteral("bin")) && dir.mkpath(QStringLiteral("libexec/milden")));
+        const QString beside = dir.filePath(QStringLiteral("bin/milden-browser"));
+        QFile plain(beside);
+        QVERIFY(plain.open(QIODevice::WriteOnly));
+        plain.close();
         QCOMPARE(milden::FindBrowserHelper(dir.filePath(QStringLiteral("bin"))), QString());
+        QVERIFY(HelperProcessBrowser::Start(beside) == nullptr);
 
         const QString installed = dir.filePath(QStringLiteral("libexec/milden/milden-browser"));
         WriteExecutable(installed);
         QCOMPARE(QFileInfo(milden::FindBrowserHelper(dir.filePath(QStringLiteral("bin")))).canonicalFilePath(),
                  QFileInfo(installed).canonicalFilePath());
 
-        const QString beside = dir.filePath(QStringLiteral("bin/milden-browser"));
         WriteExecutable(beside);
         QCOMPARE(milden::FindBrowserHelper(dir.filePath(QStringLiteral("bin"))), QFileInfo(beside).absoluteFilePath());
-    }
-
-    void a_file_that_is_not_executable_is_not_the_helper() {
-        QTemporaryDir root;
-        QFile plain(QDir(root.path()).filePath(QStringLiteral("milden-browser")));
-        QVERIFY(plain.open(QIODevice::WriteOnly));
-        plain.close();
-        QCOMPARE(milden::FindBrowserHelper(root.path()), QString());
-        QVERIFY(HelperProcessBrowser::Start(plain.fileName()) == nullptr);
     }
 
     void real_helper_shows_a_page_and_quits_once() {

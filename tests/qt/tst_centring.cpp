@@ -32,7 +32,6 @@ class tst_Centring : public QObject {
 private slots:
     void initTestCase() {
         if (QGuiApplication::platformName() != QLatin1String("xcb")) QSKIP("needs an X display with a window manager");
-        QApplication::setQuitOnLastWindowClosed(false);
     }
     void cleanup() { QCOMPARE(WindowsLeft(), QStringList()); }
 

@@ -61,7 +61,6 @@ class tst_Helpfrm : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
     void cleanup() { QCOMPARE(WindowsLeft(), QStringList()); }
 
     void isOneToolWindowOfTheDesignedSize() {
@@ -130,9 +129,8 @@ private slots:
 
     void mainWindowTakesNoInputWhileOpen() {
         QtWindows w;
-        w.form.Load();
+        QVERIFY(w.Start());
         TolvaformWindow& form = w.window();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
         form.Control<QLineEdit>(Tolvaform::phone_text090(0))->setText("12");  // too short: a warning
         QWidget* search = form.Control(Tolvaform::researchbtn);
         const QPoint button = search->mapTo(&form, search->rect().center());

@@ -13,7 +13,6 @@ class tst_PixelRatio : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
     void cleanup() { QCOMPARE(WindowsLeft(), QStringList()); }
 
     void bannerIsTheOneDrawnForTheRatio() {

@@ -18,26 +18,11 @@
 using namespace milden;
 using namespace milden::test_support;
 
-// A click on the button, Return in a box and Return on the focused button all search the text of
-// the box of the selected range, read from the real widgets.
-enum class Trigger { Click, ReturnInBox, ReturnOnButton };
-Q_DECLARE_METATYPE(Trigger)
-
 class tst_Tolvaform : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
     void cleanup() { QCOMPARE(WindowsLeft(), QStringList()); }
-
-    void startsWith090SelectedAndTheCaretInTheFirstBox() {
-        QtWindows w;
-        w.form.Load();
-        QVERIFY(QTest::qWaitForWindowActive(&w.window()));
-        QVERIFY(w.window().Control<QRadioButton>(Tolvaform::tolvaselect(0))->isChecked());
-        QVERIFY(!w.window().Control<QRadioButton>(Tolvaform::tolvaselect(1))->isChecked());
-        QCOMPARE(QApplication::focusWidget(), w.window().Control(Tolvaform::phone_text090(0)));
-    }
 
     // No caption of either window is cut off: each label's text and each option button fits its
     // rectangle in the window's font.
@@ -53,11 +38,13 @@ private slots:
         }
     }
 
-    void hasAFixedFrameOfTheDesignedSize() {
+    void startsWith090SelectedAndTheCaretInTheFirstBoxInAFixedFrame() {
         QtWindows w;
-        w.form.Load();
+        QVERIFY(w.Start());
         TolvaformWindow& form = w.window();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QVERIFY(form.Control<QRadioButton>(Tolvaform::tolvaselect(0))->isChecked());
+        QVERIFY(!form.Control<QRadioButton>(Tolvaform::tolvaselect(1))->isChecked());
+        QCOMPARE(QApplication::focusWidget(), form.Control(Tolvaform::phone_text090(0)));
         QCOMPARE(form.windowTitle(), QStringLiteral("\u201Dzentrik\u201D携帯調査"));
         QCOMPARE(form.centralWidget()->size(), QSize(235, 214));
         QCOMPARE(form.centralWidget()->y(), form.menuBar()->height());
@@ -86,26 +73,18 @@ private slots:
         QCOMPARE(chain, expected);
     }
 
-    void menuHasCaptionsSeparatorAndAccessKeys() {
+    // The menu's captions and separator, and its access keys at work: Alt+H, then A.
+    void menuAccessKeysReachTheVersionBox() {
         QtWindows w;
         const QList<QAction*> top = w.window().menuBar()->actions();
         QCOMPARE(top.size(), 1);
         QCOMPARE(top[0]->text(), QStringLiteral("ﾍﾙﾌﾟ(&H)"));
-        QCOMPARE(top[0]->menu(), w.window().help());
         const QList<QAction*> items = w.window().help()->actions();
         QCOMPARE(items.size(), 3);
         QCOMPARE(items[0]->text(), QStringLiteral("ﾍﾙﾌﾟ(&H)"));
         QVERIFY(items[1]->isSeparator());
         QCOMPARE(items[2]->text(), QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報(&A)"));
-        // The marked characters are the access keys: Alt+H, then H or A.
-        QCOMPARE(QKeySequence::mnemonic(top[0]->text()), QKeySequence(Qt::ALT | Qt::Key_H));
-        QCOMPARE(QKeySequence::mnemonic(items[2]->text()), QKeySequence(Qt::ALT | Qt::Key_A));
-    }
-
-    void accessKeysReachTheVersionBox() {
-        QtWindows w;
-        w.form.Load();
-        QVERIFY(QTest::qWaitForWindowActive(&w.window()));
+        QVERIFY(w.Start());
         QTest::keyClick(&w.window(), Qt::Key_H, Qt::AltModifier);
         QTRY_VERIFY(w.window().help()->isVisible());
         QTest::keyClick(w.window().help(), Qt::Key_A);
@@ -130,10 +109,7 @@ private slots:
             if (!action->isSeparator()) texts << action->text();
         }
         QVERIFY(texts.size() >= 6);  // undo, redo, cut, copy, paste, delete, select all
-        for (const QString& text : texts) {
-            const bool japanese = std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x3000; });
-            QVERIFY2(japanese, qPrintable(text));
-        }
+        for (const QString& text : texts) QVERIFY2(HasJapanese(text), qPrintable(text));
     }
 
     void optionButtonsTakeClicksInTheirWholeRectangle_data() {
@@ -150,9 +126,8 @@ private slots:
         QFETCH(QPoint, clientPoint);
         QFETCH(int, selected);
         QtWindows w;
-        w.form.Load();
+        QVERIFY(w.Start());
         TolvaformWindow& form = w.window();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
         form.Select(Tolvaform::tolvaselect((selected + 1) % 3));
         QTest::mouseClick(form.windowHandle(), Qt::LeftButton, {}, form.centralWidget()->mapTo(&form, clientPoint));
         QVERIFY(form.IsSelected(Tolvaform::tolvaselect(selected)));
@@ -192,8 +167,7 @@ private slots:
         QFETCH(QString, after);
         QFETCH(bool, searched);
         QtWindows w;
-        w.form.Load();
-        QVERIFY(QTest::qWaitForWindowActive(&w.window()));
+        QVERIFY(w.Start());
         auto* box = w.window().Control<DigitBox>(Tolvaform::phone_text090(0));
         // Typed in one key at a time, so that undo has something to take back.
         for (const QChar c : before) QTest::keyClick(box, c.toLatin1());
@@ -234,30 +208,28 @@ private slots:
         QCOMPARE(box->text(), QStringLiteral("12345"));
     }
 
-    void everyTriggerSearchesTheSelectedRangesBox_data() {
-        QTest::addColumn<Trigger>("trigger");
-        QTest::newRow("click") << Trigger::Click;
-        QTest::newRow("Return in the 090 box") << Trigger::ReturnInBox;
-        QTest::newRow("Return on 検　索") << Trigger::ReturnOnButton;
+    // A click on the button and Return on it, when focused, search the text of the box of the
+    // selected range, read from the real widgets (Return in a box: keysReachTheFilter).
+    void theButtonSearchesTheSelectedRangesBox_data() {
+        QTest::addColumn<bool>("returnKey");
+        QTest::newRow("click") << false;
+        QTest::newRow("Return on 検　索") << true;
     }
 
-    void everyTriggerSearchesTheSelectedRangesBox() {
-        QFETCH(Trigger, trigger);
+    void theButtonSearchesTheSelectedRangesBox() {
+        QFETCH(bool, returnKey);
         QtWindows w(kWindowSampleData);
-        w.form.Load();
+        QVERIFY(w.Start());
         TolvaformWindow& form = w.window();
-        QVERIFY(QTest::qWaitForWindowActive(&form));
         QTest::mouseClick(form.Control(Tolvaform::tolvaselect(1)), Qt::LeftButton);
         form.Control<DigitBox>(Tolvaform::phone_text090(0))->setText("1000");
         form.Control<DigitBox>(Tolvaform::phone_text090(1))->setText(" 5123 ");
         auto* button = form.Control<QPushButton>(Tolvaform::researchbtn);
-        switch (trigger) {
-        case Trigger::Click: QTest::mouseClick(button, Qt::LeftButton); break;
-        case Trigger::ReturnInBox: QTest::keyClick(form.Control(Tolvaform::phone_text090(0)), Qt::Key_Return); break;
-        case Trigger::ReturnOnButton:
+        if (returnKey) {
             button->setFocus(Qt::TabFocusReason);
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-            break;
+        } else {
+            QTest::mouseClick(button, Qt::LeftButton);
         }
         QCOMPARE(w.boxes.shown.size(), std::size_t{1});
         QCOMPARE(Q(w.boxes.shown[0].prompt), QStringLiteral("080-5123-****の携帯電話のキャリアは\r080丁です。"));

@@ -1,5 +1,5 @@
 /* A fake of the browser automation object for the window tests: an IWebBrowser2 that records
-   Navigate and Visible, can be told to fail Navigate, and is a connection point container for
+   Navigate and Visible, and is a connection point container for
    DWebBrowserEvents2, so that a test can make it report OnQuit to whoever subscribed. Written in
    C: the C interface declarations let it fill in only the methods the program uses. */
 #pragma once
@@ -15,7 +15,6 @@ typedef struct FakeWebBrowserLog {
     int navigations;         /* successful Navigate calls */
     wchar_t lastAddress[256];
     int visible;
-    int failNavigate;        /* Navigate returns E_FAIL */
     int subscribed;          /* an event sink is advised */
     int released;            /* the last reference has gone */
 } FakeWebBrowserLog;
