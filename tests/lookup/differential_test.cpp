@@ -97,6 +97,25 @@ TEST(Differential, RowsOfShortCodesLoadAsBeforeAtEveryPlace) {
     }
 }
 
+TEST(Differential, RowsOfCodesReadFromAFileAcrossItsReadBlocksLoadAsBefore) {
+    // A file is read 256 KiB at a time: rows of codes of every length, cut anywhere by the end
+    // of what has been read, load as from memory. Each block read again overwrites its cells.
+    std::mt19937 random(20261208);
+    std::string file;
+    while (file.size() < (std::size_t{3} << 18)) {
+        file += "keitai_tolva_num{\r\nindex=" + std::to_string(random() % 10) + "\r\n";
+        for (int cell = 0; cell < 100; ++cell) {
+            file += std::to_string(random()).substr(0, 1 + random() % 5);
+            file += cell % 10 == 9 ? ";\r\n" : ",";
+        }
+        file += "]\r\n}\r\n";
+    }
+    test_support::TempDir dir;
+    LookupTables fromFile;
+    LoadDataFile(fromFile, dir.Write("sorvane.dat", file));
+    EXPECT_EQ(reference::Dump(fromFile), reference::Dump(reference::Load(file)));
+}
+
 // Every event as one line, to compare two loads of the same bytes.
 class EventText : public LoadObserver {
 public:
