@@ -23,10 +23,15 @@ LARGE_BATCH = 1_000_000
 
 
 def numbers(count):
-    """Random whole numbers of random 090, 080 and 070 blocks, the same ones every run."""
+    """Random whole numbers of random 090, 080 and 070 blocks, the same ones every run. 080-0 is
+    free dial (0800), which milden-lookup refuses: its blocks are drawn again."""
     pick = random.Random(2026)
-    return [f"{pick.choice(('090', '080', '070'))}-{pick.randrange(10000):04d}-{pick.randrange(10000):04d}"
-            for _ in range(count)]
+    drawn = []
+    while len(drawn) < count:
+        name, block = pick.choice(('090', '080', '070')), pick.randrange(10000)
+        if name != "080" or block >= 1000:
+            drawn.append(f"{name}-{block:04d}-{pick.randrange(10000):04d}")
+    return drawn
 
 
 def numbers_file(count):
