@@ -65,10 +65,11 @@ void Advance(Counter& row, Counter& column, bool semicolon) {
 // Reads the run of digit codes that follows in a block (nearly all of a table) as the item loop
 // of ReadPrefixTableSection would, storing them straight from the bytes; the place is counted
 // in ints here, which the compiler keeps in registers.
-void StoreDigitCells(PrefixTable& table, DataItemReader& reader, int index, std::int16_t& row, std::int16_t& column) {
+void StoreDigitCells(PrefixTable& table, DataItemReader& reader, DigitCodeWindow& window, int index, std::int16_t& row,
+                     std::int16_t& column) {
     int r = row;
     int c = column;
-    DigitCodes codes(reader);
+    DigitCodes codes(reader, window);
     for (DigitCode code; codes.Next(code);) {
         if (code.length != 0 && c < kCellsPerRow && r < kRowsPerBlock) table.StoreShortCell(index, r, c, code.bytes, code.length);
         Advance(r, c, code.semicolon);
@@ -90,9 +91,10 @@ SectionEnd ReadPrefixTableSection(PrefixTable& table, DataItemReader& reader) {
     std::int16_t index = 0;
     std::int16_t row = 0;
     std::int16_t column = 0;
+    DigitCodeWindow window;  // the masks the last run of digit codes was read with
     while (!reader.AtEnd()) {
         if (inBlock) {
-            StoreDigitCells(table, reader, index, row, column);
+            StoreDigitCells(table, reader, window, index, row, column);
             if (reader.AtEnd()) break;
         }
         const DataItem taken = reader.NextItem();
