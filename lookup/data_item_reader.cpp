@@ -54,10 +54,16 @@ bool DataItemReader::ReadMore() {
     return read > 0;
 }
 
-std::size_t DataItemReader::NextDelimiter(std::size_t pos) {
+std::size_t DataItemReader::NextDelimiter(std::size_t pos, std::size_t* semicolon) {
     while (pos < bytes_.size()) {
         const std::size_t block = pos / kMaskBlockBytes;
-        const std::uint64_t ahead = MasksAt(block).delimiters >> (pos % kMaskBlockBytes);
+        const BlockMasks& masks = MasksAt(block);
+        const std::uint64_t ahead = masks.delimiters >> (pos % kMaskBlockBytes);
+        if (semicolon != nullptr && *semicolon == kNotFound) {
+            // The semicolons before the delimiter, if it is in this block.
+            const std::uint64_t before = masks.semicolons >> (pos % kMaskBlockBytes) & ((ahead & -ahead) - 1);
+            if (before != 0) *semicolon = pos + static_cast<std::size_t>(std::countr_zero(before));
+        }
         if (ahead != 0) return pos + static_cast<std::size_t>(std::countr_zero(ahead));
         pos = (block + 1) * kMaskBlockBytes;
     }
@@ -85,11 +91,12 @@ ItemPosition DataItemReader::PositionOf(std::size_t offset) {
 }
 
 DataItem DataItemReader::NextItemAcrossBlocks() {
-    const std::size_t end = NextDelimiter(pos_);
+    std::size_t semicolon = kNotFound;
+    const std::size_t end = NextDelimiter(pos_, &semicolon);
     if (end + 1 >= bytes_.size() || IsItemBlank(bytes_[end - 1])) return NextItemGeneral();
     DataItem item;
     item.text = bytes_.substr(pos_, end - pos_);
-    item.firstSemicolon = FindFirst(item.text, ';');
+    item.firstSemicolon = std::min(semicolon, end) - pos_;
     item.firstComma = item.text.size();
     pos_ = end + (bytes_[end] == '\r' && bytes_[end + 1] == '\n' ? 2 : 1);
     return item;

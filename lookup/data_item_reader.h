@@ -108,6 +108,7 @@ public:
     void ReportCut();
 
 private:
+    friend class DigitCodes;  // reads runs of the common item from the bytes at hand
     static constexpr std::size_t kNotFound = std::numeric_limits<std::size_t>::max();
 
     // Where an item ends: after its closing quote (if quoted) and the text up to its delimiter.
@@ -132,7 +133,9 @@ private:
         }
         return masks_;
     }
-    std::size_t NextDelimiter(std::size_t pos);
+    // The first delimiter from pos on, or bytes_.size(); with semicolon, which must be
+    // kNotFound, also the first ";" before it, if any.
+    std::size_t NextDelimiter(std::size_t pos, std::size_t* semicolon = nullptr);
     void CountLineEnds(std::size_t from, std::size_t to);
     ItemPosition PositionOf(std::size_t offset);
 

@@ -1,13 +1,14 @@
 #include "lookup/prefix_table.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
 #include "lookup/cp932.h"
 #include "lookup/data_item_reader.h"
 #include "lookup/decimal_number.h"
+#include "lookup/digit_codes.h"
 #include "lookup/lookup_tables.h"
-#include "lookup/saturating.h"
 #include "lookup/section_readers.h"
 #include "lookup/text.h"
 
@@ -51,6 +52,32 @@ constexpr LoadEventReason ReasonOf(Outside where) {
     return LoadEventReason::None;
 }
 
+// Where a cell item moves the place to: the next column, or the next row after a ";".
+template <typename Counter>
+void Advance(Counter& row, Counter& column, bool semicolon) {
+    column = static_cast<Counter>(std::min<int>(column + 1, kCounterMax));
+    if (semicolon && row < kRowsPerBlock) {
+        column = 0;
+        ++row;
+    }
+}
+
+// Reads the run of digit codes that follows in a block (nearly all of a table) as the item loop
+// of ReadPrefixTableSection would, storing them straight from the bytes; the place is counted
+// in ints here, which the compiler keeps in registers.
+void StoreDigitCells(PrefixTable& table, DataItemReader& reader, DigitCodeWindow& window, int index, std::int16_t& row,
+                     std::int16_t& column) {
+    int r = row;
+    int c = column;
+    DigitCodes codes(reader, window);
+    for (DigitCode code; codes.Next(code);) {
+        if (code.length != 0 && c < kCellsPerRow && r < kRowsPerBlock) table.StoreShortCell(index, r, c, code.bytes, code.length);
+        Advance(r, c, code.semicolon);
+    }
+    row = static_cast<std::int16_t>(r);
+    column = static_cast<std::int16_t>(c);
+}
+
 }  // namespace
 
 IndexLine ParseIndexLine(std::u16string_view item) { return ParseIndex(item); }
@@ -64,7 +91,12 @@ SectionEnd ReadPrefixTableSection(PrefixTable& table, DataItemReader& reader) {
     std::int16_t index = 0;
     std::int16_t row = 0;
     std::int16_t column = 0;
+    DigitCodeWindow window;  // the masks the last run of digit codes was read with
     while (!reader.AtEnd()) {
+        if (inBlock) {
+            StoreDigitCells(table, reader, window, index, row, column);
+            if (reader.AtEnd()) break;
+        }
         const DataItem taken = reader.NextItem();
         std::string_view item = taken.text;
         if (const IndexLine line = item.starts_with(kIndexKeyword.front()) ? ParseIndexLine(item) : IndexLine{}; line.recognised) {
@@ -120,11 +152,7 @@ SectionEnd ReadPrefixTableSection(PrefixTable& table, DataItemReader& reader) {
                                           : LoadEventReason::PastTenthColumn,
                    {index, row, column});
         }
-        SaturatingIncrement(column);
-        if (taken.HasSemicolon() && row < kRowsPerBlock) {
-            column = 0;
-            ++row;
-        }
+        Advance(row, column, taken.HasSemicolon());
     }
     return SectionEnd::EndOfFile;
 }

@@ -32,6 +32,13 @@ public:
         const TextArena::Handle cell = cells_[at];
         return cell <= kShortestStored ? std::u16string_view(short_[at].data(), cell) : text_.Get(cell - kShortestStored);
     }
+    // Writes a cell InBounds from the first length (1 to 4) of four ASCII bytes at ascii: the
+    // four are copied, only length of them are read back.
+    void StoreShortCell(int index, int row, int column, const char* ascii, std::size_t length) {
+        const std::size_t at = Offset(index, row, column);
+        for (std::size_t i = 0; i < kShortestStored; ++i) short_[at][i] = static_cast<unsigned char>(ascii[i]);
+        cells_[at] = static_cast<TextArena::Handle>(length);
+    }
     // Writes a cell InBounds from a non-empty value in code page 932. A cell that already holds
     // the value (a section read again) keeps it, so that nothing is stored twice.
     void StoreCell(int index, int row, int column, std::string_view cp932) {

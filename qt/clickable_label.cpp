@@ -1,6 +1,7 @@
 #include "qt/clickable_label.h"
 
 #include <QAccessibleWidget>
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
@@ -47,8 +48,8 @@ void ClickableLabel::SetLink(const QString& name) {
     FitPixelRatio();
 }
 
-void ClickableLabel::SetPicture(const QIcon& picture, QSize size) {
-    picture_ = picture;
+void ClickableLabel::SetPicture(const QString& file, QSize size) {
+    pictureFile_ = file;
     pictureSize_ = size;
     FitPixelRatio();
 }
@@ -56,7 +57,15 @@ void ClickableLabel::SetPicture(const QIcon& picture, QSize size) {
 void ClickableLabel::FitPixelRatio() {
     const qreal ratio = devicePixelRatioF();
     if (link_) setCursor(UpArrowCursor(ratio));
-    if (!picture_.isNull()) setPixmap(picture_.pixmap(pictureSize_, ratio));
+    if (pictureFile_.isEmpty()) return;
+    // QIcon reads the drawings for the application's ratio, the largest of its screens' (so no
+    // drawing for ratio 2 while every screen has ratio 1): read again when a screen of a larger
+    // ratio has come since.
+    if (ratio > pictureRatio_) {
+        picture_ = QIcon(pictureFile_);
+        pictureRatio_ = qApp->devicePixelRatio();
+    }
+    setPixmap(picture_.pixmap(pictureSize_, ratio));
 }
 
 bool ClickableLabel::event(QEvent* event) {

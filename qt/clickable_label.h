@@ -18,9 +18,10 @@ public:
     void SetLink(const QString& name);
     bool isLink() const { return link_; }
 
-    // Shows picture at size (in device-independent pixels), from the picture's pixmap that suits
-    // the screen's device pixel ratio.
-    void SetPicture(const QIcon& picture, QSize size);
+    // Shows the picture drawn in file at size (in device-independent pixels). On a screen of a
+    // larger device pixel ratio the drawing made for it is shown (file with "@2x" before its
+    // suffix, which QIcon looks for), and read only then.
+    void SetPicture(const QString& file, QSize size);
 
 signals:
     // The left button was pressed and released over the label, or its link was pressed.
@@ -41,7 +42,9 @@ private:
 
     bool pressed_ = false;
     bool link_ = false;
+    QString pictureFile_;
     QIcon picture_;
+    qreal pictureRatio_ = 0;  // the application's device pixel ratio when picture_ was read
     QSize pictureSize_;
 };
 

@@ -15,13 +15,6 @@
 namespace milden {
 namespace {
 
-// The banner, drawn at scale 1 and 2: Qt picks the one that suits the screen.
-QIcon BannerPicture() {
-    QIcon picture(QStringLiteral(":/milden/banner.png"));
-    picture.addFile(QStringLiteral(":/milden/banner@2x.png"));
-    return picture;
-}
-
 QWidget* CreateControl(const ControlDesign& design, QWidget* parent, FormEvents& form, int index) {
     const QString caption = ToQString(design.caption);
     switch (design.kind) {
@@ -41,7 +34,8 @@ QWidget* CreateControl(const ControlDesign& design, QWidget* parent, FormEvents&
         label->setTextFormat(Qt::PlainText);
         label->setText(caption);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        if (design.kind == ControlKind::PictureBox) label->SetPicture(BannerPicture(), QSize(kBannerWidth, kBannerHeight));
+        if (design.kind == ControlKind::PictureBox)
+            label->SetPicture(QStringLiteral(":/milden/banner.png"), QSize(kBannerWidth, kBannerHeight));
         QObject::connect(label, &ClickableLabel::clicked, parent, [&form, index] { form.Click(index); });
         return label;
     }

@@ -85,6 +85,37 @@ TEST(Differential, HostileAndRealFilesLoadAsBefore) {
     for (const std::string& file : files) EXPECT_EQ(Dump(file), reference::Dump(reference::Load(file)));
 }
 
+TEST(Differential, RowsOfShortCodesLoadAsBeforeAtEveryPlace) {
+    // Codes of digits, read the quick way from masks of 64 bytes, among items that are not, at
+    // every place a mask can start: a label pads the index line by 0 to 70 bytes.
+    const std::string rows = "1,22,333,4444;\r\n55555,;,6;\n7;8,,9\r0a,\r\n#1,b ,22;\r\r\n 3,\"4\",5;;\n01,02;";
+    for (std::size_t pad = 0; pad <= 70; ++pad) {
+        std::string file = "keitai_tolva_num{\r\nindex=1[" + std::string(pad, 'x') + "\r\n";
+        for (int i = 0; i < 6; ++i) file += rows + "\r\n";
+        file += "]\r\n}\r\n";
+        EXPECT_EQ(Dump(file), reference::Dump(reference::Load(file))) << "pad " << pad;
+    }
+}
+
+TEST(Differential, RowsOfCodesReadFromAFileAcrossItsReadBlocksLoadAsBefore) {
+    // A file is read 256 KiB at a time: rows of codes of every length, cut anywhere by the end
+    // of what has been read, load as from memory. Each block read again overwrites its cells.
+    std::mt19937 random(20261208);
+    std::string file;
+    while (file.size() < (std::size_t{3} << 18)) {
+        file += "keitai_tolva_num{\r\nindex=" + std::to_string(random() % 10) + "\r\n";
+        for (int cell = 0; cell < 100; ++cell) {
+            file += std::to_string(random()).substr(0, 1 + random() % 5);
+            file += cell % 10 == 9 ? ";\r\n" : ",";
+        }
+        file += "]\r\n}\r\n";
+    }
+    test_support::TempDir dir;
+    LookupTables fromFile;
+    LoadDataFile(fromFile, dir.Write("sorvane.dat", file));
+    EXPECT_EQ(reference::Dump(fromFile), reference::Dump(reference::Load(file)));
+}
+
 // Every event as one line, to compare two loads of the same bytes.
 class EventText : public LoadObserver {
 public:
