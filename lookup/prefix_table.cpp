@@ -15,9 +15,18 @@
 namespace milden {
 namespace {
 
+// value rounded half to even, as std::nearbyint does in the default rounding mode: adding and
+// taking away 2^52 leaves a double below 2^52 rounded to a whole number. nearbyint is the only
+// function milden-lookup would take from libm, and mapping libm costs a short lookup a tenth of
+// its time.
+double RoundHalfToEven(double value) {
+    constexpr double kTwoTo52 = 4503599627370496.0;
+    if (!(std::fabs(value) < kTwoTo52)) return value;  // a whole number already, or NaN
+    return value < 0 ? -((-value + kTwoTo52) - kTwoTo52) : (value + kTwoTo52) - kTwoTo52;
+}
+
 std::int16_t RoundToInt16(double value) {
-    // nearbyint rounds half to even in the default rounding mode.
-    const double rounded = std::nearbyint(value);
+    const double rounded = RoundHalfToEven(value);
     if (!(rounded <= kCounterMax)) return kCounterMax;
     if (rounded < std::numeric_limits<std::int16_t>::min()) return std::numeric_limits<std::int16_t>::min();
     return static_cast<std::int16_t>(rounded);

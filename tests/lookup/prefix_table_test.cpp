@@ -136,6 +136,8 @@ INSTANTIATE_TEST_SUITE_P(
         IndexCase{"LabelAfterSpaces", u"index=4  [080-4xxx]", true, 4},
         IndexCase{"HalfRoundsToEvenDown", u"index=2.5", true, 2},
         IndexCase{"HalfRoundsToEvenUp", u"index=3.5", true, 4},
+        IndexCase{"NegativeHalfRoundsToEven", u"index=-3.5", true, -4},
+        IndexCase{"JustBelowHalfRoundsDown", u"index=4.4999999", true, 4},
         IndexCase{"Exponent", u"index=5e0", true, 5},
         IndexCase{"SignedWithSpaces", u"index= +1 ", true, 1},
         IndexCase{"Negative", u"index=-2", true, -2},
